@@ -1,0 +1,2 @@
+if(FALSE)
+endif()

@@ -1,0 +1,92 @@
+#include "app/design.h"
+
+#include <array>
+#include <cwchar>
+
+namespace duskfall {
+
+const FormDesign kForm1Design{L"Qorvelix Duskfall", 5100, 2655};
+
+namespace {
+
+// Creation order. Positions: left, top, width, height in twips.
+constexpr std::array<ControlDesign, 10> kControls{{
+    {L"CmdSaS",
+     ControlKind::kButton,
+     1,
+     L"Exit",
+     L"Exit Program",
+     {2880, 2040, 1935, 495},
+     4,
+     true},
+    {L"CmdSaS",
+     ControlKind::kButton,
+     0,
+     L"Set",
+     L"Start / Cancel Count Down",
+     {240, 2040, 1935, 495},
+     3,
+     true},
+    {L"TMCounter", ControlKind::kTimer, -1, nullptr, nullptr, {0, 0, 0, 0}, -1, false},
+    {L"TxtCount",
+     ControlKind::kTextBox,
+     -1,
+     L"1",
+     L"Enter value in minutes.",
+     {3480, 840, 1215, 375},
+     2,
+     false},
+    // Disabled until "Fixed Time" is chosen, like the other mode inputs.
+    {L"DtTime",
+     ControlKind::kTimePicker,
+     -1,
+     nullptr,
+     L"Set Time in 24Hr format",
+     {1200, 840, 1335, 375},
+     1,
+     false},
+    {L"CmbFunction",
+     ControlKind::kList,
+     -1,
+     L"",
+     L"Select Function",
+     {1200, 240, 3495, 315},
+     0,
+     true},
+    {L"Label1",
+     ControlKind::kLabel,
+     -1,
+     L"Caution: This program will automatically shut down your PC at a time you specify. Please "
+     L"make sure all files have been saved as any unsaved files will be lost on shut down.",
+     nullptr,
+     {360, 1320, 4335, 615},
+     8,
+     true},
+    {L"LblSaS", ControlKind::kLabel, 2, L"Time", nullptr, {240, 960, 495, 255}, 7, false},
+    {L"LblSaS", ControlKind::kLabel, 1, L"Minutes", nullptr, {2640, 960, 735, 255}, 6, false},
+    {L"LblSaS", ControlKind::kLabel, 0, L"Mode", nullptr, {240, 360, 495, 255}, 5, true},
+}};
+
+constexpr std::array<MenuItemDesign, 4> kMenuItems{{
+    {L"mpopabout", L"&About"},
+    {L"mpopdsk", L"&Set Duskfall"},
+    {L"mpoprestore", L"&Restore"},
+    {L"mpopexit", L"&Exit"},
+}};
+
+}  // namespace
+
+const wchar_t* const kTrayMenuCaption = L"&sysTray";
+
+std::span<const ControlDesign> Form1ControlDesigns() { return kControls; }
+
+std::span<const MenuItemDesign> TrayMenuItems() { return kMenuItems; }
+
+const ControlDesign* FindControl(const wchar_t* name, int index) {
+  for (const ControlDesign& design : kControls) {
+    if (std::wcscmp(design.name, name) == 0 && design.index == index) return &design;
+  }
+  return nullptr;
+}
+
+}  // namespace duskfall

@@ -1,0 +1,80 @@
+// Choosing a mode, starting and cancelling a count-down. The count-down's state is the
+// controls': the caption of CmdSaS(0), the timer's enabled flag and interval, the mode text.
+#include "app/design.h"
+#include "app/main_window.h"
+#include "app/texts.h"
+
+namespace duskfall {
+
+void Form1::CmbFunction_Click() {
+  const std::wstring mode = c_.CmbFunction->Text();
+  if (mode == kModeFixedTime) {
+    c_.DtTime->SetEnabled(true);
+    c_.TxtCount->SetEnabled(false);
+    c_.LblSaS[2]->SetEnabled(true);
+    c_.LblSaS[1]->SetEnabled(false);
+    c_.TMCounter->SetInterval(kFixedTimeInterval);
+  } else if (mode == kModeRelativeTime) {
+    c_.DtTime->SetEnabled(false);
+    c_.TxtCount->SetEnabled(true);
+    c_.LblSaS[2]->SetEnabled(false);
+    c_.LblSaS[1]->SetEnabled(true);
+    c_.TMCounter->SetInterval(kRelativeTimeInterval);
+  } else {
+    // The blank entry or no entry: no input, and the interval stays as it was.
+    c_.DtTime->SetEnabled(false);
+    c_.TxtCount->SetEnabled(false);
+    c_.LblSaS[2]->SetEnabled(false);
+    c_.LblSaS[1]->SetEnabled(false);
+  }
+}
+
+void Form1::CmdSaS_Click(std::int16_t index) {
+  if (index == 1) {
+    self_.Unload();
+    return;
+  }
+  if (index != 0) return;
+  if (c_.CmdSaS[0]->Text() == kCaptionSet) {
+    StartPath();
+  } else {
+    CancelPath();
+  }
+}
+
+void Form1::StartPath() {
+  const std::wstring mode = c_.CmbFunction->Text();
+  if (mode == kModeNone || mode.empty()) {
+    MainBox(kMsgSelectFunction, kMbIconInformation);
+    return;
+  }
+  if (mode == kModeRelativeTime && c_.TxtCount->Text().empty()) {
+    MainBox(kMsgEnterTime, kMbIconInformation);
+    return;
+  }
+  c_.DtTime->SetEnabled(false);
+  c_.TxtCount->SetEnabled(false);
+  c_.CmbFunction->SetEnabled(false);
+  c_.TMCounter->SetEnabled(true);
+  c_.CmdSaS[0]->SetText(kCaptionCancel);
+  previousTickSeconds_ = s_.system.LocalNow().TotalSeconds();
+}
+
+void Form1::CancelPath() {
+  c_.CmbFunction->SetEnabled(true);
+  c_.TMCounter->SetEnabled(false);
+  c_.CmdSaS[0]->SetText(kCaptionSet);
+  const std::wstring mode = c_.CmbFunction->Text();
+  if (mode == kModeFixedTime) {
+    c_.DtTime->SetEnabled(true);
+  } else if (mode == kModeRelativeTime) {
+    c_.TxtCount->SetEnabled(true);
+  }
+  previousTickSeconds_.reset();
+}
+
+void Form1::MainBox(const wchar_t* text, std::uint32_t style) {
+  s_.dialogs.ShowMessage(text, kMbOk | style, kMainTitle);
+}
+
+}  // namespace duskfall

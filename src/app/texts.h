@@ -1,0 +1,42 @@
+// The program's own texts: titles, mode names, captions and messages, exactly as the user sees
+// them. Other code compares against these, so they are written in one place.
+#pragma once
+
+namespace duskfall {
+
+inline constexpr wchar_t kAppTitle[] = L"Duskfall";
+inline constexpr wchar_t kMainTitle[] = L"Qorvelix Duskfall";
+
+inline constexpr wchar_t kModeNone[] = L" ";
+inline constexpr wchar_t kModeFixedTime[] = L"Fixed Time";
+inline constexpr wchar_t kModeRelativeTime[] = L"Relative Time";
+
+inline constexpr wchar_t kCaptionSet[] = L"Set";
+inline constexpr wchar_t kCaptionCancel[] = L"Cancel";
+inline constexpr wchar_t kMenuSetDuskfall[] = L"&Set Duskfall";
+inline constexpr wchar_t kMenuCancelDuskfall[] = L"Cancel Duskfall";
+
+inline constexpr wchar_t kMsgSelectFunction[] = L"Please select a function";
+inline constexpr wchar_t kMsgEnterTime[] = L"Please enter a time and try again";
+
+inline constexpr wchar_t kMsgBelowOne[] =
+    L"Unable to begin count-down. Please check that value is between 1 and 2147483647";
+inline constexpr wchar_t kMsgWrongType[] =
+    L"Wrong data type. Please make sure the value entered is a number and try again";
+inline constexpr wchar_t kMsgTooLarge[] =
+    L"Value is too large. Please make sure value is between 1 and 2147483647";
+inline constexpr wchar_t kMsgUnknownError[] = L"An unknown error has occured.";
+
+inline constexpr wchar_t kMsgActiveCountDown[] =
+    L"An active count down is in force. Please cancel it and try again";
+inline constexpr wchar_t kMsgSelectRelative[] =
+    L"Please make sure you have selected Relative Time and you have set a value higher than 0.";
+inline constexpr wchar_t kMsgLogonNotStored[] =
+    L"The logon count-down could not be stored. Storing it needs administrator rights.";
+inline constexpr wchar_t kMsgLogonNotCleared[] =
+    L"The logon count-down could not be cleared. Clearing it needs administrator rights.";
+
+inline constexpr wchar_t kMsgSysInfoUnavailable[] =
+    L"System Information Is Unavailable At This Time";
+
+}  // namespace duskfall

@@ -1,0 +1,28 @@
+// The remaining system services: the version, the clock, the user's locale, program launch and
+// the file test.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/date_time.h"
+
+namespace duskfall {
+
+class SystemApi {
+ public:
+  virtual ~SystemApi() = default;
+  virtual std::uint32_t GetVersion() = 0;
+  // The local date and time, to the second.
+  virtual DateTime LocalNow() = 0;
+  // The user's decimal separator, such as "." or ",".
+  virtual std::wstring DecimalSeparator() = 0;
+  // The screen's horizontal twips per pixel (15 at 96 dpi).
+  virtual double TwipsPerPixelX() = 0;
+  // Starts a program as a normal window that takes the focus; false when it cannot start.
+  virtual bool StartProgram(const std::wstring& path) = 0;
+  // True when a directory search finds a normal file at path.
+  virtual bool FileExists(const std::wstring& path) = 0;
+};
+
+}  // namespace duskfall

@@ -1,0 +1,29 @@
+// shell32's Shell_NotifyIconA, with the notification record in a platform-free form; the
+// Win32 adapter lays it out as NOTIFYICONDATAA.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace duskfall {
+
+inline constexpr std::uint32_t kNimAdd = 0;
+inline constexpr std::uint32_t kNimDelete = 2;
+
+struct NotifyIconRecord {
+  std::uint32_t cbSize = 0;
+  std::uintptr_t hWnd = 0;
+  std::uint32_t uID = 0;
+  std::uint32_t uFlags = 0;
+  std::uint32_t uCallbackMessage = 0;
+  std::uintptr_t hIcon = 0;
+  std::array<wchar_t, 64> szTip{};  // converted to the ANSI code page for each call
+};
+
+class TrayApi {
+ public:
+  virtual ~TrayApi() = default;
+  virtual bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconRecord& record) = 0;
+};
+
+}  // namespace duskfall

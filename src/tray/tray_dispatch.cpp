@@ -1,0 +1,54 @@
+// The tray icon's mouse reports and the tray menu's commands.
+#include <cmath>
+#include <cstdint>
+
+#include "app/main_window.h"
+
+namespace duskfall {
+
+namespace {
+
+constexpr int kWmLButtonUp = 514;
+constexpr int kWmLButtonDblClk = 515;
+constexpr int kWmRButtonUp = 517;
+
+}  // namespace
+
+void Form1::Form_MouseMove(int /*button*/, int /*shift*/, double x, double y) {
+  // The tray reports its mouse message in X. A move at the pointer's own position is the pointer
+  // crossing the window, which must not act as a tray click.
+  if (menuHost_.PointerPosition() == TwipsPoint{x, y}) return;
+  const double twipsPerPixel = s_.system.TwipsPerPixelX();
+  if (!(twipsPerPixel > 0.0)) return;
+  const double pixels = std::nearbyint(x / twipsPerPixel);
+  if (!std::isfinite(pixels) || pixels < INT32_MIN || pixels > INT32_MAX) return;
+  switch (static_cast<std::int32_t>(pixels)) {
+    case kWmLButtonUp:
+    case kWmLButtonDblClk:
+      Restore();
+      break;
+    case kWmRButtonUp:
+      self_.SetForeground();
+      menuHost_.PopupTrayMenu();
+      break;
+    default:
+      break;
+  }
+}
+
+void Form1::Restore() {
+  self_.SetState(WindowState::kNormal);
+  self_.SetForeground();
+  self_.Show();
+}
+
+void Form1::mpoprestore_Click() { Restore(); }
+
+void Form1::mpopabout_Click() {
+  if (!about_.Loaded()) about_.Load();
+  about_.Show();
+}
+
+void Form1::mpopexit_Click() { self_.Unload(); }
+
+}  // namespace duskfall

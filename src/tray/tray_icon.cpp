@@ -1,0 +1,34 @@
+#include "tray/tray_icon.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "app/main_window.h"
+#include "app/texts.h"
+
+namespace duskfall {
+
+void FillTrayIconData(NotifyIconRecord& record, std::uintptr_t window, std::uintptr_t icon) {
+  record.cbSize = kTrayRecordSize;
+  record.hWnd = window;
+  record.uID = kTrayIconId;
+  record.uFlags = kTrayFlags;
+  record.uCallbackMessage = kTrayCallbackMessage;
+  record.hIcon = icon;
+  record.szTip.fill(L' ');
+  const std::wstring_view tip = kMainTitle;
+  const std::size_t length = std::min(tip.size(), record.szTip.size() - 1);
+  std::copy_n(tip.begin(), length, record.szTip.begin());
+  record.szTip[length] = L'\0';
+}
+
+void Form1::Form_Resize() {
+  if (self_.State() == WindowState::kMinimized) self_.Hide();
+}
+
+void Form1::TaskbarCreated() {
+  // The shell forgot the icon with its old taskbar: add the same record again.
+  s_.tray.Shell_NotifyIconA(kNimAdd, module_.TrayIconData);
+}
+
+}  // namespace duskfall

@@ -1,0 +1,20 @@
+// The notification-area icon's record, filled once at start-up and passed unchanged to the add
+// and the removal.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/tray_api.h"
+
+namespace duskfall {
+
+inline constexpr std::uint32_t kTrayRecordSize = 88;  // NOTIFYICONDATAA as the shell first knew it
+inline constexpr std::uint32_t kTrayIconId = 1;
+inline constexpr std::uint32_t kTrayFlags = 7;  // NIF_MESSAGE | NIF_ICON | NIF_TIP
+inline constexpr std::uint32_t kWmMouseMove = 512;
+inline constexpr std::uint32_t kTrayCallbackMessage = kWmMouseMove;
+
+// Fills the record field by field: the tip "Qorvelix Duskfall", one NUL, then blanks up to 64.
+void FillTrayIconData(NotifyIconRecord& record, std::uintptr_t window, std::uintptr_t icon);
+
+}  // namespace duskfall

@@ -1,0 +1,73 @@
+// frmAbout on a real window: a fixed dialog frame at its design position, loaded on demand and
+// destroyed when closed; it can be loaded again.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "about/about_window.h"
+#include "win32/controls_win32.h"
+#include "win32/handles.h"
+#include "win32/program_windows.h"
+
+namespace duskfall {
+
+class AboutWindow final : public FormWindow {
+ public:
+  AboutWindow(HINSTANCE instance, HWND owner, ProgramWindows& windows, Registry registry,
+              SystemApi& system, Dialogs& dialogs);
+  ~AboutWindow() override;
+  AboutWindow(const AboutWindow&) = delete;
+  AboutWindow& operator=(const AboutWindow&) = delete;
+
+  static bool RegisterWindowClass(HINSTANCE instance);
+  // Dialog keys: Tab, Enter, Escape and the access keys.
+  bool PreTranslateMessage(MSG& message);
+
+  void Load() override;
+  void Show() override;
+  void Hide() override;
+  void Refresh() override;
+  void Unload() override;
+  bool Loaded() const override { return window_ != nullptr; }
+  bool Visible() const override;
+  WindowState State() const override;
+  void SetState(WindowState state) override;
+  bool SetForeground() override;
+  std::wstring Caption() const override;
+  void SetCaption(const std::wstring& caption) override;
+  std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(window_); }
+  std::uintptr_t IconHandle() const override { return 0; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateControls();
+  void ApplyDpi(UINT dpi);
+  void PlaceAtDesignPosition();
+  void Paint();
+
+  HINSTANCE instance_;
+  HWND owner_;
+  ProgramWindows& windows_;
+  Registry registry_;
+  SystemApi& system_;
+  Dialogs& dialogs_;
+
+  HWND window_ = nullptr;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  HWND savedFocus_ = nullptr;
+  UniqueFont font_;
+  UniqueFont titleFont_;
+  struct PlacedControl {
+    HWND window;
+    const AboutControlDesign* design;
+  };
+  std::vector<PlacedControl> placed_;
+  std::vector<std::unique_ptr<WindowControl>> labels_;
+  std::unique_ptr<FrmAbout> form_;
+};
+
+}  // namespace duskfall

@@ -1,0 +1,90 @@
+#include "win32/dpi.h"
+
+namespace duskfall {
+
+namespace {
+
+template <typename Function>
+Function User32Function(const char* name) {
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+
+}  // namespace
+
+UINT SystemDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+}
+
+UINT DpiForWindow(HWND window) {
+  static const auto getDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
+  if (getDpiForWindow != nullptr && window != nullptr) {
+    const UINT dpi = getDpiForWindow(window);
+    if (dpi > 0) return dpi;
+  }
+  return SystemDpi();
+}
+
+int TwipsToPixels(int twips, UINT dpi) {
+  return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
+}
+
+RECT TwipsToPixels(const TwipsRect& rect, UINT dpi) {
+  const int left = TwipsToPixels(rect.left, dpi);
+  const int top = TwipsToPixels(rect.top, dpi);
+  return RECT{left, top, left + TwipsToPixels(rect.width, dpi),
+              top + TwipsToPixels(rect.height, dpi)};
+}
+
+RECT WindowRectForClient(const RECT& client, DWORD style, DWORD exStyle, UINT dpi) {
+  RECT rect = client;
+  static const auto adjustForDpi =
+      User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+  if (adjustForDpi != nullptr) {
+    adjustForDpi(&rect, style, FALSE, exStyle, dpi);
+  } else {
+    AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+  }
+  return rect;
+}
+
+SIZE WindowSizeForClient(int widthTwips, int heightTwips, DWORD style, DWORD exStyle, UINT dpi) {
+  const RECT rect = WindowRectForClient(
+      RECT{0, 0, TwipsToPixels(widthTwips, dpi), TwipsToPixels(heightTwips, dpi)}, style, exStyle,
+      dpi);
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+HFONT CreateMessageFont(UINT dpi) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  static const auto parametersForDpi =
+      User32Function<SystemParametersInfoForDpiFn>("SystemParametersInfoForDpi");
+  if (parametersForDpi != nullptr &&
+      parametersForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+  }
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  metrics.lfMessageFont.lfHeight =
+      MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), static_cast<int>(SystemDpi()));
+  return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+HFONT CreateDialogFont(UINT dpi, int tenthsOfPoint) {
+  LOGFONTW font{};
+  font.lfHeight = -MulDiv(tenthsOfPoint, static_cast<int>(dpi), 720);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfQuality = DEFAULT_QUALITY;
+  lstrcpynW(font.lfFaceName, L"MS Shell Dlg 2", LF_FACESIZE);
+  return CreateFontIndirectW(&font);
+}
+
+}  // namespace duskfall

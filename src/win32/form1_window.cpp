@@ -1,0 +1,462 @@
+#include "win32/form1_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cwchar>
+
+#include "app/texts.h"
+#include "win32/dpi.h"
+#include "win32/resource_ids.h"
+
+namespace duskfall {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"DuskfallForm1";
+constexpr DWORD kStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = 0;
+constexpr UINT_PTR kTimerId = 1;
+constexpr int kFirstControlId = 1000;  // clear of IDOK and IDCANCEL
+constexpr UINT kFirstMenuId = 2000;
+constexpr int kListDropDownRows = 6;  // the open list shows its three entries without a scroll
+
+int ControlId(const ControlDesign& design) {
+  return kFirstControlId + static_cast<int>(&design - Form1ControlDesigns().data());
+}
+
+}  // namespace
+
+Form1Window::Form1Window(HINSTANCE instance, HWND owner, ProgramWindows& windows, FormWindow& about,
+                         Services services, ProgramModule& module)
+    : instance_(instance),
+      owner_(owner),
+      windows_(windows),
+      about_(about),
+      services_(services),
+      module_(module) {
+  icon_ = static_cast<HICON>(
+      LoadImageW(instance_, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, 32, 32, LR_SHARED));
+}
+
+Form1Window::~Form1Window() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+bool Form1Window::RegisterWindowClass(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = &Form1Window::WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, 32, 32, LR_SHARED));
+  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId),
+                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kClassName;
+  return RegisterClassExW(&windowClass) != 0;
+}
+
+void Form1Window::Start() {
+  taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  // The window exists hidden while its controls are built; Form_Load shows it.
+  CreateWindowExW(kExStyle, kClassName, kForm1Design.caption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, instance_, this);
+  if (window_ == nullptr) return;
+  form_ = std::make_unique<Form1>(*this, about_, *this, controls_, services_, module_);
+  form_->Form_Initialize();
+  form_->Form_Load();
+}
+
+LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+    self->windows_.Closed();
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE: {
+      windows_.Opened();
+      dpi_ = DpiForWindow(window_);
+      const SIZE size = WindowSizeForClient(kForm1Design.clientWidthTwips,
+                                            kForm1Design.clientHeightTwips, kStyle, kExStyle, dpi_);
+      SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      tooltip_ =
+          CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+      label1Brush_.reset(CreateSolidBrush(kLabel1Background));
+      controls_ = BuildForm1(*this);
+      OrderTabStops();
+      ApplyDpi(dpi_);
+      // Keyboard users see where the focus is from the start.
+      SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+      return 0;
+    }
+    case WM_COMMAND: {
+      if (form_ == nullptr || lParam == 0) return 0;
+      const int id = LOWORD(wParam);
+      const int code = HIWORD(wParam);
+      for (const PlacedControl& placed : placed_) {
+        if (ControlId(*placed.design) != id) continue;
+        if (placed.design->kind == ControlKind::kButton && code == BN_CLICKED) {
+          form_->CmdSaS_Click(static_cast<std::int16_t>(placed.design->index));
+        } else if (placed.design->kind == ControlKind::kList && code == CBN_SELCHANGE) {
+          form_->CmbFunction_Click();
+        }
+        return 0;
+      }
+      return 0;
+    }
+    case DM_GETDEFID: {
+      // Enter presses the focused button, as it does in the program's dialogs.
+      const HWND focus = GetFocus();
+      for (const PlacedControl& placed : placed_) {
+        if (placed.window == focus && placed.design->kind == ControlKind::kButton) {
+          return MAKELRESULT(ControlId(*placed.design), DC_HASDEFID);
+        }
+      }
+      return 0;
+    }
+    case WM_TIMER:
+      if (wParam == kTimerId && form_ != nullptr && timer_ != nullptr && timer_->Enabled()) {
+        form_->TMCounter_Timer();
+      }
+      return 0;
+    case WM_SIZE:
+      if (form_ != nullptr) form_->Form_Resize();
+      return 0;
+    case WM_MOUSEMOVE:
+      if (form_ != nullptr) {
+        const int buttons = ((wParam & MK_LBUTTON) ? 1 : 0) | ((wParam & MK_RBUTTON) ? 2 : 0) |
+                            ((wParam & MK_MBUTTON) ? 4 : 0);
+        const int shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0) |
+                          (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+        const double twips = TwipsPerPixel();
+        form_->Form_MouseMove(buttons, shift, GET_X_LPARAM(lParam) * twips,
+                              GET_Y_LPARAM(lParam) * twips);
+      }
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      if (controls_.Label1 != nullptr &&
+          reinterpret_cast<HWND>(lParam) ==
+              static_cast<WindowControl*>(controls_.Label1)->Window()) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), kLabel1Background);
+        return reinterpret_cast<LRESULT>(label1Brush_.get());
+      }
+      break;
+    case WM_ACTIVATE:
+      // A plain window forgets its focused control when it loses activation; keep it.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) savedFocus_ = focus;
+      } else {
+        if (savedFocus_ == nullptr || !IsWindow(savedFocus_) || !IsChild(window_, savedFocus_) ||
+            !IsWindowEnabled(savedFocus_)) {
+          savedFocus_ = GetNextDlgTabItem(window_, nullptr, FALSE);
+        }
+        if (savedFocus_ != nullptr) SetFocus(savedFocus_);
+      }
+      return 0;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      const UINT dpi = HIWORD(wParam);
+      const SIZE size = WindowSizeForClient(kForm1Design.clientWidthTwips,
+                                            kForm1Design.clientHeightTwips, kStyle, kExStyle, dpi);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      ApplyDpi(dpi);
+      return 0;
+    }
+    case WM_CLOSE:
+      Unload();
+      return 0;
+    case WM_ENDSESSION:
+      if (wParam != FALSE) Unload();
+      return 0;
+    default:
+      if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
+        if (form_ != nullptr) form_->TaskbarCreated();
+        return 0;
+      }
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+HWND Form1Window::CreateChild(const wchar_t* windowClass, const ControlDesign& design, DWORD style,
+                              DWORD exStyle) {
+  // WS_GROUP on each control: arrow keys do not move the focus between them.
+  const HWND child = CreateWindowExW(
+      exStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_GROUP | style, 0, 0, 0, 0, window_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design))), instance_, nullptr);
+  placed_.push_back({child, &design});
+  if (design.tooltip != nullptr && tooltip_ != nullptr) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(child);
+    tool.lpszText = const_cast<wchar_t*>(design.tooltip);
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  return child;
+}
+
+Control& Form1Window::CreateButton(const ControlDesign& design) {
+  const HWND button = CreateChild(WC_BUTTONW, design, WS_TABSTOP | BS_PUSHBUTTON);
+  return *windowControls_.emplace_back(std::make_unique<WindowControl>(button));
+}
+
+Control& Form1Window::CreateLabel(const ControlDesign& design) {
+  const HWND label = CreateChild(WC_STATICW, design, SS_LEFT | SS_NOPREFIX);
+  return *windowControls_.emplace_back(std::make_unique<WindowControl>(label));
+}
+
+Control& Form1Window::CreateTextBox(const ControlDesign& design) {
+  const HWND edit =
+      CreateChild(WC_EDITW, design, WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE);
+  SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);  // no length limit
+  return *windowControls_.emplace_back(std::make_unique<WindowControl>(edit));
+}
+
+TimeControl& Form1Window::CreateTimePicker(const ControlDesign& design) {
+  const HWND picker = CreateChild(DATETIMEPICK_CLASSW, design,
+                                  WS_TABSTOP | DTS_TIMEFORMAT | DTS_UPDOWN, WS_EX_CLIENTEDGE);
+  SYSTEMTIME range[2] = {};
+  range[0].wYear = 1601;
+  range[0].wMonth = 1;
+  range[0].wDay = 1;
+  range[1].wYear = 9999;
+  range[1].wMonth = 12;
+  range[1].wDay = 31;
+  range[1].wHour = 23;
+  range[1].wMinute = 59;
+  range[1].wSecond = 59;
+  SendMessageW(picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
+  picker_ = std::make_unique<TimePickerWindow>(picker);
+  return *picker_;
+}
+
+ListControl& Form1Window::CreateList(const ControlDesign& design) {
+  const HWND list = CreateChild(WC_COMBOBOXW, design, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
+  list_ = std::make_unique<ListWindow>(list);
+  return *list_;
+}
+
+Timer& Form1Window::CreateTimer(const ControlDesign&) {
+  timer_ = std::make_unique<WindowTimer>(window_, kTimerId);
+  return *timer_;
+}
+
+Control& Form1Window::CreateMenuItem(const MenuItemDesign& design) {
+  if (!menuBar_) {
+    menuBar_.reset(CreateMenu());
+    trayMenu_ = CreatePopupMenu();
+    AppendMenuW(menuBar_.get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(trayMenu_),
+                kTrayMenuCaption);
+  }
+  const UINT id = kFirstMenuId + static_cast<UINT>(menuItems_.size());
+  AppendMenuW(trayMenu_, MF_STRING, id, design.caption);
+  return *menuItems_.emplace_back(std::make_unique<MenuItemControl>(trayMenu_, id));
+}
+
+void Form1Window::OrderTabStops() {
+  // The tab order follows the z-order: place the controls by their tab position.
+  std::vector<PlacedControl> ordered = placed_;
+  std::sort(ordered.begin(), ordered.end(), [](const PlacedControl& a, const PlacedControl& b) {
+    return a.design->tabIndex < b.design->tabIndex;
+  });
+  for (const PlacedControl& placed : ordered) {
+    SetWindowPos(placed.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+void Form1Window::Layout() {
+  for (const PlacedControl& placed : placed_) {
+    RECT rect = TwipsToPixels(placed.design->position, dpi_);
+    int height = rect.bottom - rect.top;
+    // A drop-down list's window height is that of its open list; its closed height follows
+    // the font.
+    if (placed.design->kind == ControlKind::kList) height *= kListDropDownRows;
+    MoveWindow(placed.window, rect.left, rect.top, rect.right - rect.left, height, TRUE);
+  }
+}
+
+void Form1Window::ApplyDpi(UINT dpi) {
+  dpi_ = dpi;
+  font_.reset(CreateDialogFont(dpi_));
+  label1Font_.reset(FittingLabel1Font());
+  for (const PlacedControl& placed : placed_) {
+    const bool caution = placed.design->kind == ControlKind::kLabel &&
+                         std::wcscmp(placed.design->name, L"Label1") == 0;
+    const HGDIOBJ font = caution ? label1Font_.get() : font_.get();
+    SendMessageW(placed.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  if (tooltip_ != nullptr) {
+    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+  }
+  Layout();
+}
+
+HFONT Form1Window::FittingLabel1Font() const {
+  // The caution must be read in full: step the size down until the wrapped text fits.
+  const ControlDesign* caution = FindControl(L"Label1", -1);
+  const RECT box = TwipsToPixels(caution->position, dpi_);
+  const HDC dc = GetDC(window_);
+  HFONT font = nullptr;
+  for (int tenths = 80; tenths >= 60; tenths -= 5) {
+    if (font != nullptr) DeleteObject(font);
+    font = CreateDialogFont(dpi_, tenths);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    RECT needed{0, 0, box.right - box.left, 0};
+    DrawTextW(dc, caution->text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    if (needed.bottom <= box.bottom - box.top) break;
+  }
+  ReleaseDC(window_, dc);
+  return font;
+}
+
+double Form1Window::TwipsPerPixel() const { return services_.system.TwipsPerPixelX(); }
+
+bool Form1Window::MovesFocusFromMinutes(const MSG& message) const {
+  const HWND minutes = static_cast<WindowControl*>(controls_.TxtCount)->Window();
+  switch (message.message) {
+    case WM_KEYDOWN:
+      return message.hwnd == minutes && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 &&
+             GetKeyState(VK_MENU) >= 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: {
+      // The control of this window that the press lands in, if it would take the focus.
+      HWND control = message.hwnd;
+      while (control != nullptr && GetAncestor(control, GA_PARENT) != window_) {
+        control = GetAncestor(control, GA_PARENT);
+        if (control == GetDesktopWindow()) return false;
+      }
+      return control != nullptr && control != minutes && IsWindowEnabled(control) &&
+             (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0;
+    }
+    default:
+      return false;
+  }
+}
+
+bool Form1Window::PreTranslateMessage(MSG& message) {
+  if (window_ == nullptr || form_ == nullptr) return false;
+  if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
+  const HWND minutes = static_cast<WindowControl*>(controls_.TxtCount)->Window();
+  if (GetFocus() == minutes && MovesFocusFromMinutes(message)) {
+    bool cancel = false;
+    form_->TxtCount_Validate(cancel);
+    if (cancel) return true;  // the focus stays, and the press or key never arrives
+    if (window_ == nullptr) return true;
+  }
+  return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+void Form1Window::Show() { ShowWindow(window_, SW_SHOW); }
+void Form1Window::Hide() { ShowWindow(window_, SW_HIDE); }
+
+void Form1Window::Refresh() {
+  RedrawWindow(window_, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void Form1Window::Unload() {
+  if (window_ == nullptr) return;
+  bool cancel = false;
+  if (form_ != nullptr) form_->Form_Unload(cancel);
+  if (cancel) return;
+  DestroyWindow(window_);
+}
+
+bool Form1Window::Visible() const { return window_ != nullptr && IsWindowVisible(window_); }
+
+WindowState Form1Window::State() const {
+  if (IsIconic(window_)) return WindowState::kMinimized;
+  if (IsZoomed(window_)) return WindowState::kMaximized;
+  return WindowState::kNormal;
+}
+
+void Form1Window::SetState(WindowState state) {
+  if (State() == state) return;
+  switch (state) {
+    case WindowState::kNormal:
+      ShowWindow(window_, SW_RESTORE);
+      break;
+    case WindowState::kMinimized:
+      ShowWindow(window_, SW_MINIMIZE);
+      break;
+    case WindowState::kMaximized:
+      ShowWindow(window_, SW_MAXIMIZE);
+      break;
+  }
+}
+
+bool Form1Window::SetForeground() { return SetForegroundWindow(window_) != FALSE; }
+
+std::wstring Form1Window::Caption() const { return WindowText(window_); }
+void Form1Window::SetCaption(const std::wstring& caption) {
+  SetWindowTextW(window_, caption.c_str());
+}
+
+void Form1Window::PopupTrayMenu() {
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  const UINT command =
+      static_cast<UINT>(TrackPopupMenu(trayMenu_, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
+                                       pointer.x, pointer.y, 0, window_, nullptr));
+  // Lets the menu close when the user clicks elsewhere next time.
+  PostMessageW(window_, WM_NULL, 0, 0);
+  if (command == 0 || form_ == nullptr) return;
+  switch (command - kFirstMenuId) {
+    case 0:
+      form_->mpopabout_Click();
+      break;
+    case 1:
+      form_->mpopdsk_Click();
+      break;
+    case 2:
+      form_->mpoprestore_Click();
+      break;
+    case 3:
+      form_->mpopexit_Click();
+      break;
+    default:
+      break;
+  }
+}
+
+TwipsPoint Form1Window::PointerPosition() const {
+  const DWORD position = GetMessagePos();
+  POINT pointer{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  ScreenToClient(window_, &pointer);
+  const double twips = TwipsPerPixel();
+  return TwipsPoint{pointer.x * twips, pointer.y * twips};
+}
+
+}  // namespace duskfall

@@ -1,0 +1,111 @@
+// Form1 on a real window: creates the controls from the design, turns window messages into
+// the handlers of Form1, and raises the minutes box's validation before the focus leaves it.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/form_builder.h"
+#include "app/main_window.h"
+#include "win32/controls_win32.h"
+#include "win32/handles.h"
+#include "win32/program_windows.h"
+
+namespace duskfall {
+
+class Form1Window final : public FormWindow, public TrayMenuHost, private ControlFactory {
+ public:
+  Form1Window(HINSTANCE instance, HWND owner, ProgramWindows& windows, FormWindow& about,
+              Services services, ProgramModule& module);
+  ~Form1Window() override;
+  Form1Window(const Form1Window&) = delete;
+  Form1Window& operator=(const Form1Window&) = delete;
+
+  static bool RegisterWindowClass(HINSTANCE instance);
+
+  // Runs Form_Initialize, then creates the window and runs Form_Load.
+  void Start();
+
+  // Called by the message loop before a message is dispatched. True when the message was
+  // handled here (validation refused the focus change, or a dialog key was processed).
+  bool PreTranslateMessage(MSG& message);
+
+  HWND Window() const { return window_; }
+
+  // FormWindow
+  void Load() override {}
+  void Show() override;
+  void Hide() override;
+  void Refresh() override;
+  void Unload() override;
+  bool Loaded() const override { return window_ != nullptr; }
+  bool Visible() const override;
+  WindowState State() const override;
+  void SetState(WindowState state) override;
+  bool SetForeground() override;
+  std::wstring Caption() const override;
+  void SetCaption(const std::wstring& caption) override;
+  std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(window_); }
+  std::uintptr_t IconHandle() const override { return reinterpret_cast<std::uintptr_t>(icon_); }
+
+  // TrayMenuHost
+  void PopupTrayMenu() override;
+  TwipsPoint PointerPosition() const override;
+
+ private:
+  // ControlFactory
+  Control& CreateButton(const ControlDesign& design) override;
+  Control& CreateLabel(const ControlDesign& design) override;
+  Control& CreateTextBox(const ControlDesign& design) override;
+  TimeControl& CreateTimePicker(const ControlDesign& design) override;
+  ListControl& CreateList(const ControlDesign& design) override;
+  Timer& CreateTimer(const ControlDesign& design) override;
+  Control& CreateMenuItem(const MenuItemDesign& design) override;
+
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  HWND CreateChild(const wchar_t* windowClass, const ControlDesign& design, DWORD style,
+                   DWORD exStyle = 0);
+  void OrderTabStops();
+  void Layout();
+  void ApplyDpi(UINT dpi);
+  HFONT FittingLabel1Font() const;
+  bool MovesFocusFromMinutes(const MSG& message) const;
+  double TwipsPerPixel() const;
+
+  HINSTANCE instance_;
+  HWND owner_;
+  ProgramWindows& windows_;
+  FormWindow& about_;
+  Services services_;
+  ProgramModule& module_;
+
+  HWND window_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HICON icon_ = nullptr;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  UINT taskbarCreatedMessage_ = 0;
+  HWND savedFocus_ = nullptr;
+  UniqueFont font_;
+  UniqueFont label1Font_;
+  UniqueBrush label1Brush_;
+  UniqueMenu menuBar_;  // holds mpopupsys; never attached to the window
+  HMENU trayMenu_ = nullptr;
+
+  struct PlacedControl {
+    HWND window;
+    const ControlDesign* design;
+  };
+  std::vector<PlacedControl> placed_;
+  std::vector<std::unique_ptr<WindowControl>> windowControls_;
+  std::unique_ptr<ListWindow> list_;
+  std::unique_ptr<TimePickerWindow> picker_;
+  std::unique_ptr<WindowTimer> timer_;
+  std::vector<std::unique_ptr<MenuItemControl>> menuItems_;
+  std::unique_ptr<Form1> form_;
+  Form1Controls controls_;
+};
+
+}  // namespace duskfall

@@ -1,0 +1,63 @@
+// The process entry: creates Form1, the program's start-up object, and runs the message loop
+// until no window of the program is loaded.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/main_window.h"
+#include "win32/about_window_win32.h"
+#include "win32/form1_window.h"
+#include "win32/program_windows.h"
+#include "win32/services_win32.h"
+
+using namespace duskfall;
+
+namespace {
+
+constexpr wchar_t kOwnerClassName[] = L"DuskfallOwner";
+
+// A hidden owner keeps the program's windows off the taskbar while they keep a normal caption.
+HWND CreateHiddenOwner(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = kOwnerClassName;
+  RegisterClassExW(&windowClass);
+  return CreateWindowExW(0, kOwnerClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
+                         nullptr);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  INITCOMMONCONTROLSEX commonControls{sizeof commonControls,
+                                      ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&commonControls);
+  Form1Window::RegisterWindowClass(instance);
+  AboutWindow::RegisterWindowClass(instance);
+  UniqueWindow owner(CreateHiddenOwner(instance));
+
+  AnsiCodePageWin32 ansi;
+  DialogsWin32 dialogs;
+  RegistryWin32 registry;
+  TrayWin32 tray(ansi);
+  PowerWin32 power;
+  SystemWin32 system;
+  ProgramModule module;
+  ProgramWindows windows;
+
+  AboutWindow about(instance, owner.get(), windows, Registry{registry, ansi}, system, dialogs);
+  Form1Window form1(instance, owner.get(), windows, about,
+                    Services{dialogs, registry, ansi, tray, power, system}, module);
+  form1.Start();
+
+  // The loop ends once no window is loaded, checked after each message so that a handler that
+  // closes the last window (the count-down's trigger) still runs to its end.
+  MSG message;
+  while (!windows.NoneLoaded() && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (form1.PreTranslateMessage(message) || about.PreTranslateMessage(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}

@@ -1,0 +1,234 @@
+#include "win32/services_win32.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <iterator>
+#include <cstddef>
+#include <cstring>
+
+#include "win32/dpi.h"
+
+namespace duskfall {
+
+std::string AnsiCodePageWin32::ToAnsi(std::wstring_view text) const {
+  if (text.empty()) return std::string();
+  const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length,
+                      nullptr, nullptr);
+  return bytes;
+}
+
+std::wstring AnsiCodePageWin32::FromAnsi(std::string_view bytes) const {
+  if (bytes.empty()) return std::wstring();
+  const int length =
+      MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
+  return text;
+}
+
+void DialogsWin32::ShowMessage(const std::wstring& text, std::uint32_t style,
+                               const std::wstring& title) {
+  // Owned by the active window of the program, when one is active, so that it is modal to it.
+  MessageBoxW(GetActiveWindow(), text.c_str(), title.c_str(), style);
+}
+
+namespace {
+
+HKEY AsKey(RegKey key) { return reinterpret_cast<HKEY>(key); }
+
+}  // namespace
+
+std::int32_t RegistryWin32::RegOpenKeyExA(RegKey root, const std::string& subKey,
+                                          std::uint32_t options, std::uint32_t access,
+                                          RegKey* result) {
+  HKEY key = nullptr;
+  const LONG status = ::RegOpenKeyExA(AsKey(root), subKey.c_str(), options, access, &key);
+  *result = reinterpret_cast<RegKey>(key);
+  return status;
+}
+
+std::int32_t RegistryWin32::RegCreateKeyExA(RegKey root, const std::string& subKey,
+                                            std::uint32_t options, std::uint32_t access,
+                                            RegKey* result, std::uint32_t* disposition) {
+  HKEY key = nullptr;
+  DWORD created = 0;
+  const LONG status = ::RegCreateKeyExA(AsKey(root), subKey.c_str(), 0, nullptr, options, access,
+                                        nullptr, &key, &created);
+  *result = reinterpret_cast<RegKey>(key);
+  *disposition = created;
+  return status;
+}
+
+std::int32_t RegistryWin32::RegQueryValueExA(RegKey key, const std::string& valueName,
+                                             std::uint32_t* type, std::uint8_t* data,
+                                             std::uint32_t* size) {
+  DWORD valueType = 0;
+  DWORD valueSize = *size;
+  const LONG status =
+      ::RegQueryValueExA(AsKey(key), valueName.c_str(), nullptr, &valueType, data, &valueSize);
+  *type = valueType;
+  *size = valueSize;
+  return status;
+}
+
+std::int32_t RegistryWin32::RegSetValueExA(RegKey key, const std::string& valueName,
+                                           std::uint32_t type, const std::uint8_t* data,
+                                           std::uint32_t size) {
+  return ::RegSetValueExA(AsKey(key), valueName.c_str(), 0, type, data, size);
+}
+
+std::int32_t RegistryWin32::RegCloseKey(RegKey key) { return ::RegCloseKey(AsKey(key)); }
+
+namespace {
+
+// NOTIFYICONDATAA as the shell first knew it, ending with the 64-byte tip: 88 bytes on x86,
+// the same fields in their natural layout on x64.
+struct NotifyIconDataV1A {
+  DWORD cbSize;
+  HWND hWnd;
+  UINT uID;
+  UINT uFlags;
+  UINT uCallbackMessage;
+  HICON hIcon;
+  CHAR szTip[64];
+};
+
+#ifndef _WIN64
+static_assert(sizeof(NotifyIconDataV1A) == 88);
+static_assert(offsetof(NotifyIconDataV1A, hWnd) == 4);
+static_assert(offsetof(NotifyIconDataV1A, uID) == 8);
+static_assert(offsetof(NotifyIconDataV1A, uFlags) == 12);
+static_assert(offsetof(NotifyIconDataV1A, uCallbackMessage) == 16);
+static_assert(offsetof(NotifyIconDataV1A, hIcon) == 20);
+static_assert(offsetof(NotifyIconDataV1A, szTip) == 24);
+#endif
+static_assert(sizeof(NotifyIconDataV1A) == NOTIFYICONDATAA_V1_SIZE);
+
+}  // namespace
+
+bool TrayWin32::Shell_NotifyIconA(std::uint32_t message, const NotifyIconRecord& record) {
+  NotifyIconDataV1A data{};
+  // The record's size is that of the x86 layout; on x64 the shell expects the x64 size.
+  data.cbSize = sizeof(void*) == 4 ? record.cbSize : sizeof data;
+  data.hWnd = reinterpret_cast<HWND>(record.hWnd);
+  data.uID = record.uID;
+  data.uFlags = record.uFlags;
+  data.uCallbackMessage = record.uCallbackMessage;
+  data.hIcon = reinterpret_cast<HICON>(record.hIcon);
+  const std::string tip = ansi_.ToAnsi(std::wstring_view(record.szTip.data(), record.szTip.size()));
+  std::memcpy(data.szTip, tip.data(), std::min(tip.size(), sizeof data.szTip));
+  data.szTip[sizeof data.szTip - 1] = '\0';
+  return ::Shell_NotifyIconA(message, reinterpret_cast<PNOTIFYICONDATAA>(&data)) != FALSE;
+}
+
+void PowerWin32::SetLastError(std::uint32_t error) { ::SetLastError(error); }
+std::uint32_t PowerWin32::GetLastError() { return ::GetLastError(); }
+SysHandle PowerWin32::GetCurrentProcess() {
+  return reinterpret_cast<SysHandle>(::GetCurrentProcess());
+}
+
+bool PowerWin32::OpenProcessToken(SysHandle process, std::uint32_t access, SysHandle* token) {
+  HANDLE handle = nullptr;
+  const BOOL ok = ::OpenProcessToken(reinterpret_cast<HANDLE>(process), access, &handle);
+  *token = reinterpret_cast<SysHandle>(handle);
+  return ok != FALSE;
+}
+
+bool PowerWin32::LookupPrivilegeValueA(const std::string& systemName, const std::string& name,
+                                       Luid* luid) {
+  LUID value{};
+  const BOOL ok = ::LookupPrivilegeValueA(systemName.c_str(), name.c_str(), &value);
+  luid->lowPart = value.LowPart;
+  luid->highPart = value.HighPart;
+  return ok != FALSE;
+}
+
+bool PowerWin32::AdjustTokenPrivileges(SysHandle token, bool disableAll,
+                                       const TokenPrivileges& newState, std::uint32_t bufferLength,
+                                       TokenPrivileges* previousState,
+                                       std::uint32_t* returnLength) {
+  static_assert(sizeof(TOKEN_PRIVILEGES) == sizeof(TokenPrivileges));
+  TOKEN_PRIVILEGES state{};
+  state.PrivilegeCount = newState.privilegeCount;
+  state.Privileges[0].Luid.LowPart = newState.luid.lowPart;
+  state.Privileges[0].Luid.HighPart = newState.luid.highPart;
+  state.Privileges[0].Attributes = newState.attributes;
+  TOKEN_PRIVILEGES previous{};
+  DWORD length = 0;
+  const BOOL ok = ::AdjustTokenPrivileges(reinterpret_cast<HANDLE>(token), disableAll, &state,
+                                          bufferLength, &previous, &length);
+  previousState->privilegeCount = previous.PrivilegeCount;
+  previousState->luid = {previous.Privileges[0].Luid.LowPart, previous.Privileges[0].Luid.HighPart};
+  previousState->attributes = previous.Privileges[0].Attributes;
+  *returnLength = length;
+  return ok != FALSE;
+}
+
+bool PowerWin32::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
+  return ::ExitWindowsEx(flags, reason) != FALSE;
+}
+
+bool PowerWin32::CloseHandle(SysHandle handle) {
+  return ::CloseHandle(reinterpret_cast<HANDLE>(handle)) != FALSE;
+}
+
+std::uint32_t SystemWin32::GetVersion() {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  return ::GetVersion();
+#pragma GCC diagnostic pop
+}
+
+DateTime SystemWin32::LocalNow() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return DateTime::FromCivil(
+      CivilTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond});
+}
+
+std::wstring SystemWin32::DecimalSeparator() {
+  wchar_t separator[8] = {};
+  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator,
+                     static_cast<int>(std::size(separator))) == 0) {
+    return std::wstring();
+  }
+  return separator;
+}
+
+double SystemWin32::TwipsPerPixelX() {
+  return static_cast<double>(kTwipsPerInch) / static_cast<double>(SystemDpi());
+}
+
+bool SystemWin32::StartProgram(const std::wstring& path) {
+  if (path.empty()) return false;
+  // The path names the program itself: no command-line parsing, no shell verbs.
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process{};
+  std::wstring commandLine = L"\"" + path + L"\"";
+  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+bool SystemWin32::FileExists(const std::wstring& path) {
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW(path.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  FindClose(search);
+  constexpr DWORD kNotNormal =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  return (found.dwFileAttributes & kNotNormal) == 0;
+}
+
+}  // namespace duskfall
