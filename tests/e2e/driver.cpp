@@ -1,0 +1,415 @@
+#include "e2e/driver.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <thread>
+
+#include "e2e/png_writer.h"
+
+namespace duskfall::e2e {
+
+namespace {
+
+constexpr UINT kMessageTimeoutMs = 5000;
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+                      &result);
+  return static_cast<LRESULT>(result);
+}
+
+void SendInputs(std::vector<INPUT> inputs) {
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Memory in the other process, for messages whose buffers the system does not carry across.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HWND owner, std::size_t size) : size_(size) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(owner, &processId);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                           processId);
+    memory_ = VirtualAllocEx(process_, nullptr, size_, MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteBuffer() {
+    VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+    CloseHandle(process_);
+  }
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+  void* Address() const { return memory_; }
+  void Write(const void* data) { WriteProcessMemory(process_, memory_, data, size_, nullptr); }
+  void Read(void* data) const { ReadProcessMemory(process_, memory_, data, size_, nullptr); }
+
+ private:
+  std::size_t size_;
+  HANDLE process_ = nullptr;
+  void* memory_ = nullptr;
+};
+
+struct WindowSearch {
+  DWORD processId;
+  const wchar_t* windowClass;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<WindowSearch*>(lParam);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  if (processId == search->processId && ClassName(window) == search->windowClass) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM lParam) {
+  reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline) {
+  const auto end = std::chrono::steady_clock::now() + deadline;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(20ms);
+  }
+  return true;
+}
+
+std::wstring Text(HWND window) {
+  const auto length = static_cast<std::size_t>(Send(window, WM_GETTEXTLENGTH));
+  std::wstring text(length + 1, L'\0');
+  const auto copied = static_cast<std::size_t>(
+      Send(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data())));
+  text.resize(std::min(copied, length));
+  return text;
+}
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+RECT ScreenRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> children;
+  EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
+  return children;
+}
+
+HWND FindChild(HWND parent, const wchar_t* windowClass, const wchar_t* text) {
+  for (HWND child : Children(parent)) {
+    if (GetParent(child) != parent || ClassName(child) != windowClass) continue;
+    if (text == nullptr || Text(child) == text) return child;
+  }
+  return nullptr;
+}
+
+void MovePointer(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInputs({move});
+}
+
+void ClickAt(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT down{};
+  down.type = INPUT_MOUSE;
+  down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  INPUT up = down;
+  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInputs({down, up});
+}
+
+void Click(HWND control) {
+  const RECT rect = ScreenRect(control);
+  ClickAt(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+void PressKey(WORD key, bool shift) {
+  std::vector<INPUT> inputs;
+  auto add = [&inputs](WORD vk, bool release) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  if (shift) add(VK_SHIFT, false);
+  add(key, false);
+  add(key, true);
+  if (shift) add(VK_SHIFT, true);
+  SendInputs(inputs);
+}
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+Program::Program() {
+  const std::wstring path = Directory() + L"\\Duskfall.exe";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  std::wstring commandLine = L"\"" + path + L"\"";
+  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      Directory().c_str(), &startup, &process_)) {
+    process_ = {};
+  }
+}
+
+Program::~Program() {
+  if (process_.hProcess == nullptr) return;
+  if (Running()) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 10000);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+std::wstring Program::Directory() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring directory = path;
+  return directory.substr(0, directory.find_last_of(L"\\/"));
+}
+
+bool Program::Running() const {
+  return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Program::WaitForExit(std::chrono::milliseconds deadline) const {
+  return process_.hProcess != nullptr &&
+         WaitForSingleObject(process_.hProcess, static_cast<DWORD>(deadline.count())) ==
+             WAIT_OBJECT_0;
+}
+
+std::vector<HWND> Program::Windows(const wchar_t* windowClass) const {
+  WindowSearch search{process_.dwProcessId, windowClass, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND Program::MainWindow() const {
+  for (HWND window : Windows(L"DuskfallForm1")) {
+    if (Text(window) == L"Qorvelix Duskfall") return window;
+  }
+  return nullptr;
+}
+
+HWND Program::WaitForMainWindow() const {
+  HWND window = nullptr;
+  WaitUntil([&] {
+    window = MainWindow();
+    // Start-up is over once the mode list holds its entries.
+    return window != nullptr &&
+           Send(FindChild(window, L"ComboBox"), CB_GETCOUNT) == 3;
+  });
+  return window;
+}
+
+HWND Program::WaitForMessageBox(std::chrono::milliseconds deadline) const {
+  HWND box = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : Windows(L"#32770")) {
+          if (IsWindowVisible(window)) box = window;
+        }
+        return box != nullptr;
+      },
+      deadline);
+  return box;
+}
+
+MessageBoxView Program::ReadMessageBox(HWND box) const {
+  MessageBoxView view;
+  view.title = Text(box);
+  view.text = Text(GetDlgItem(box, 0xFFFF));
+  for (HWND child : Children(box)) {
+    if (ClassName(child) == L"Static" && (GetWindowLongW(child, GWL_STYLE) & SS_ICON) != 0 &&
+        IsWindowVisible(child) && Send(child, STM_GETICON) != 0) {
+      view.icon = true;
+    }
+  }
+  return view;
+}
+
+void Program::CloseMessageBox(HWND box) const {
+  PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  WaitUntil([&] { return !IsWindow(box); });
+}
+
+std::optional<MessageBoxView> Program::AnswerMessageBox() const {
+  const HWND box = WaitForMessageBox();
+  if (box == nullptr) return std::nullopt;
+  const MessageBoxView view = ReadMessageBox(box);
+  CloseMessageBox(box);
+  return view;
+}
+
+MainWindowView::MainWindowView(HWND window) : window_(window) {}
+HWND MainWindowView::ModeList() const { return FindChild(window_, L"ComboBox"); }
+HWND MainWindowView::Picker() const { return FindChild(window_, DATETIMEPICK_CLASSW); }
+HWND MainWindowView::Minutes() const { return FindChild(window_, L"Edit"); }
+
+HWND MainWindowView::SetButton() const {
+  HWND button = FindChild(window_, L"Button", L"Set");
+  return button != nullptr ? button : FindChild(window_, L"Button", L"Cancel");
+}
+
+HWND MainWindowView::ExitButton() const { return FindChild(window_, L"Button", L"Exit"); }
+HWND MainWindowView::Label(const wchar_t* text) const {
+  return FindChild(window_, L"Static", text);
+}
+
+HWND MainWindowView::Caution() const {
+  for (HWND child : Children(window_)) {
+    if (ClassName(child) == L"Static" && Text(child).rfind(L"Caution:", 0) == 0) return child;
+  }
+  return nullptr;
+}
+
+std::vector<std::wstring> MainWindowView::ModeEntries() const {
+  std::vector<std::wstring> entries;
+  const HWND list = ModeList();
+  const auto count = static_cast<int>(Send(list, CB_GETCOUNT));
+  for (int i = 0; i < count; ++i) {
+    wchar_t entry[256] = {};
+    Send(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+    entries.emplace_back(entry);
+  }
+  return entries;
+}
+
+std::wstring MainWindowView::ModeText() const {
+  const auto selected = Send(ModeList(), CB_GETCURSEL);
+  if (selected < 0) return L"";
+  return ModeEntries().at(static_cast<std::size_t>(selected));
+}
+
+void MainWindowView::ChooseMode(int position) const {
+  // Choosing in the list: select the entry and tell the window, as the list itself does.
+  const HWND list = ModeList();
+  Send(list, CB_SETCURSEL, position);
+  Send(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(list));
+}
+
+SYSTEMTIME MainWindowView::PickerTime() const {
+  RemoteBuffer buffer(window_, sizeof(SYSTEMTIME));
+  Send(Picker(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(buffer.Address()));
+  SYSTEMTIME time{};
+  buffer.Read(&time);
+  return time;
+}
+
+void MainWindowView::SetPickerTime(const SYSTEMTIME& time) const {
+  RemoteBuffer buffer(window_, sizeof(SYSTEMTIME));
+  buffer.Write(&time);
+  Send(Picker(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(buffer.Address()));
+}
+
+void MainWindowView::SetMinutes(const std::wstring& text) const {
+  Send(Minutes(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void MainWindowView::PressSet() const { PostMessageW(SetButton(), BM_CLICK, 0, 0); }
+
+namespace {
+
+constexpr wchar_t kSettingsKey[] = L"SOFTWARE\\{4924567}\\{0228e555-4f9c-4e35-a3ec-b109a192b4c2}";
+constexpr wchar_t kMinutesValue[] = L"{58a871478e856b86b85}";
+
+}  // namespace
+
+void ResetProgramRegistry() {
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\{4924567}");
+  HKEY run = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
+                    KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
+    RegDeleteValueW(run, L"Duskfall");
+    RegCloseKey(run);
+  }
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE,
+                 L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Duskfall.exe");
+}
+
+void StoreLogonMinutes(const std::wstring& minutes) {
+  HKEY key = nullptr;
+  RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                  nullptr);
+  RegSetValueExW(key, kMinutesValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(minutes.c_str()),
+                 static_cast<DWORD>((minutes.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+}
+
+bool TrayIconPresent(HWND mainWindow) {
+  // Modifying nothing succeeds only for an icon the shell has.
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = mainWindow;
+  data.uID = 1;
+  data.uFlags = 0;
+  return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+bool TaskbarShowsButtonFor(HWND window) {
+  const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+  for (HWND child : Children(taskbar)) {
+    // Wine's taskbar gives each button the id of the window it stands for.
+    if (ClassName(child) == L"Button" && IsWindowVisible(child) &&
+        static_cast<UINT_PTR>(GetDlgCtrlID(child)) ==
+            (reinterpret_cast<UINT_PTR>(window) & 0xFFFFFFFFu)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void SaveScreenshot(HWND window, const std::wstring& name) {
+  wchar_t directory[MAX_PATH] = {};
+  if (GetEnvironmentVariableW(L"DUSKFALL_SCREENSHOTS", directory, MAX_PATH) == 0) return;
+  CreateDirectoryW(directory, nullptr);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const RECT rect = ScreenRect(window);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  GdiFlush();
+  WritePng(std::wstring(directory) + L"\\" + name + L".png", width, height,
+           static_cast<const std::uint8_t*>(bits));
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+}  // namespace duskfall::e2e
