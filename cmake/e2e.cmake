@@ -7,7 +7,8 @@ add_executable(duskfall_e2e
   tests/e2e/driver.cpp
   tests/e2e/main.cpp
   tests/e2e/main_window_test.cpp
-  tests/e2e/png_writer.cpp)
+  tests/e2e/png_writer.cpp
+  tests/e2e/validation_test.cpp)
 target_include_directories(duskfall_e2e PRIVATE tests)
 target_compile_options(duskfall_e2e PRIVATE ${duskfall_warnings})
 target_link_libraries(duskfall_e2e PRIVATE duskfall_logic GTest::gtest comctl32 shell32
@@ -25,7 +26,8 @@ set_tests_properties(e2e.prefix PROPERTIES FIXTURES_SETUP wine_prefix RESOURCE_L
 set_tests_properties(e2e.prefix-cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix
                      RESOURCE_LOCK wine)
 
-set(e2e_groups IdleWindow ModeSelection StartRefusals StartAndCancel Leaving Keyboard)
+set(e2e_groups IdleWindow ModeSelection StartRefusals StartAndCancel Leaving Keyboard
+    MinutesValidation Countdown)
 foreach(group IN LISTS e2e_groups)
   add_test(NAME e2e.${group} COMMAND duskfall_e2e --gtest_filter=${group}.*)
   set_tests_properties(e2e.${group} PROPERTIES
@@ -34,6 +36,11 @@ foreach(group IN LISTS e2e_groups)
     TIMEOUT 600
     ENVIRONMENT "DUSKFALL_SCREENSHOTS=Z:${CMAKE_SOURCE_DIR}/build/screenshots")
 endforeach()
+
+add_test(NAME e2e.PowerOff
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/poweroff-test $<TARGET_FILE:duskfall_e2e>)
+set_tests_properties(e2e.PowerOff PROPERTIES
+  FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine TIMEOUT 600)
 
 # Used by scripts/run to show the window where there is no display.
 add_executable(duskfall_screenshot tests/e2e/driver.cpp tests/e2e/png_writer.cpp

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <thread>
 
 #include "e2e/png_writer.h"
@@ -30,8 +31,8 @@ class RemoteBuffer {
   RemoteBuffer(HWND owner, std::size_t size) : size_(size) {
     DWORD processId = 0;
     GetWindowThreadProcessId(owner, &processId);
-    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                           processId);
+    process_ =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
     memory_ = VirtualAllocEx(process_, nullptr, size_, MEM_COMMIT, PAGE_READWRITE);
   }
   ~RemoteBuffer() {
@@ -176,7 +177,7 @@ Program::Program() {
 
 Program::~Program() {
   if (process_.hProcess == nullptr) return;
-  if (Running()) {
+  if (Running() && !detached_) {
     TerminateProcess(process_.hProcess, 1);
     WaitForSingleObject(process_.hProcess, 10000);
   }
@@ -219,8 +220,7 @@ HWND Program::WaitForMainWindow() const {
   WaitUntil([&] {
     window = MainWindow();
     // Start-up is over once the mode list holds its entries.
-    return window != nullptr &&
-           Send(FindChild(window, L"ComboBox"), CB_GETCOUNT) == 3;
+    return window != nullptr && Send(FindChild(window, L"ComboBox"), CB_GETCOUNT) == 3;
   });
   return window;
 }
@@ -381,6 +381,37 @@ bool TaskbarShowsButtonFor(HWND window) {
     }
   }
   return false;
+}
+
+bool StartSentinel(HWND window) {
+  wchar_t driver[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, driver, MAX_PATH);
+  std::wstring commandLine = L"\"" + std::wstring(driver) + L"\" --sentinel " +
+                             std::to_wstring(reinterpret_cast<UINT_PTR>(window));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(driver, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+int RunSentinel(HWND window) {
+  while (IsWindow(window)) Sleep(20);
+  wchar_t marker[MAX_PATH] = {};
+  if (GetEnvironmentVariableW(L"DUSKFALL_POWEROFF_MARKER", marker, MAX_PATH) > 0) {
+    FILE* file = _wfopen(marker, L"w");
+    if (file != nullptr) {
+      std::fputs("window closed\n", file);
+      std::fclose(file);
+    }
+  }
+  Sleep(INFINITE);
+  return 0;
 }
 
 void SaveScreenshot(HWND window, const std::wstring& name) {

@@ -65,9 +65,12 @@ class Program {
   void CloseMessageBox(HWND box) const;
   // Waits for a box, reads it, presses its OK button and waits until it is gone.
   std::optional<MessageBoxView> AnswerMessageBox() const;
+  // Leaves the program running when this object goes.
+  void Detach() { detached_ = true; }
 
  private:
   PROCESS_INFORMATION process_{};
+  bool detached_ = false;
 };
 
 // The main window's controls, found as a person finds them.
@@ -104,6 +107,13 @@ void StoreLogonMinutes(const std::wstring& minutes);
 bool TrayIconPresent(HWND mainWindow);
 // Whether the Wine desktop's taskbar shows a button for the window.
 bool TaskbarShowsButtonFor(HWND window);
+
+// Starts a process of the driver that waits for the window to close, then notes it in the
+// file named by DUSKFALL_POWEROFF_MARKER and waits forever: only the end of the Wine session
+// ends it.
+bool StartSentinel(HWND window);
+// The sentinel's own work; main() runs it for "--sentinel <window>".
+int RunSentinel(HWND window);
 
 // A PNG of a window as it is on the screen, under build/screenshots/.
 void SaveScreenshot(HWND window, const std::wstring& name);

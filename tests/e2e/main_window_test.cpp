@@ -14,7 +14,8 @@ class IdleWindow : public ProgramTest {};
 TEST_F(IdleWindow, ShowsTheDesignedIdleState) {
   EXPECT_TRUE(IsWindowVisible(window()));
   EXPECT_EQ(Text(window()), L"Qorvelix Duskfall");
-  EXPECT_EQ(view().ModeEntries(), (std::vector<std::wstring>{L" ", L"Fixed Time", L"Relative Time"}));
+  EXPECT_EQ(view().ModeEntries(),
+            (std::vector<std::wstring>{L" ", L"Fixed Time", L"Relative Time"}));
   EXPECT_EQ(view().ModeText(), L"");
   EXPECT_FALSE(IsWindowEnabled(view().Minutes()));
   EXPECT_EQ(Text(view().Minutes()), L"1");

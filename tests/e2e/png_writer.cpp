@@ -17,10 +17,12 @@ std::uint32_t Crc32(const std::uint8_t* data, std::size_t size, std::uint32_t cr
 }
 
 void PutBigEndian(std::vector<std::uint8_t>& out, std::uint32_t value) {
-  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
+  for (int shift = 24; shift >= 0; shift -= 8)
+    out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
-void PutChunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
+void PutChunk(std::vector<std::uint8_t>& out, const char* type,
+              const std::vector<std::uint8_t>& data) {
   PutBigEndian(out, static_cast<std::uint32_t>(data.size()));
   std::vector<std::uint8_t> typed(type, type + 4);
   typed.insert(typed.end(), data.begin(), data.end());
@@ -61,7 +63,8 @@ bool WritePng(const std::wstring& path, int width, int height, const std::uint8_
   raw.reserve(static_cast<std::size_t>(height) * (1 + static_cast<std::size_t>(width) * 3));
   for (int y = 0; y < height; ++y) {
     raw.push_back(0);  // no filter
-    const std::uint8_t* row = bgra + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 4;
+    const std::uint8_t* row =
+        bgra + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 4;
     for (int x = 0; x < width; ++x) {
       raw.push_back(row[x * 4 + 2]);
       raw.push_back(row[x * 4 + 1]);
