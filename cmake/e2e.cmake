@@ -4,15 +4,17 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_executable(duskfall_e2e
+  tests/contract/registry_backend_win32.cpp
+  tests/contract/registry_contract_test.cpp
   tests/e2e/driver.cpp
   tests/e2e/main.cpp
   tests/e2e/main_window_test.cpp
   tests/e2e/png_writer.cpp
+  tests/e2e/tray_test.cpp
   tests/e2e/validation_test.cpp)
 target_include_directories(duskfall_e2e PRIVATE tests)
 target_compile_options(duskfall_e2e PRIVATE ${duskfall_warnings})
-target_link_libraries(duskfall_e2e PRIVATE duskfall_logic GTest::gtest comctl32 shell32
-                      advapi32 user32 gdi32)
+target_link_libraries(duskfall_e2e PRIVATE duskfall_win32 GTest::gtest)
 target_compile_definitions(duskfall_e2e PRIVATE ${duskfall_windows_definitions})
 target_link_options(duskfall_e2e PRIVATE -static)
 set_target_properties(duskfall_e2e PROPERTIES
@@ -27,7 +29,7 @@ set_tests_properties(e2e.prefix-cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix
                      RESOURCE_LOCK wine)
 
 set(e2e_groups IdleWindow ModeSelection StartRefusals StartAndCancel Leaving Keyboard
-    MinutesValidation Countdown)
+    MinutesValidation Countdown TrayIcon Resume StoredMinutes ReadOnlySettings RegistryContract)
 foreach(group IN LISTS e2e_groups)
   add_test(NAME e2e.${group} COMMAND duskfall_e2e --gtest_filter=${group}.*)
   set_tests_properties(e2e.${group} PROPERTIES

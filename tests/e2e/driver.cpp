@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <sddl.h>
 
 #include <cstdio>
 #include <thread>
@@ -337,9 +338,23 @@ namespace {
 constexpr wchar_t kSettingsKey[] = L"SOFTWARE\\{4924567}\\{0228e555-4f9c-4e35-a3ec-b109a192b4c2}";
 constexpr wchar_t kMinutesValue[] = L"{58a871478e856b86b85}";
 
+// Sets a key's access list from a security descriptor string; the owner may always do so.
+void SetKeyAccess(const wchar_t* keyPath, const wchar_t* descriptor) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyPath, 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
+  PSECURITY_DESCRIPTOR security = nullptr;
+  if (ConvertStringSecurityDescriptorToSecurityDescriptorW(descriptor, SDDL_REVISION_1, &security,
+                                                           nullptr)) {
+    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, security);
+    LocalFree(security);
+  }
+  RegCloseKey(key);
+}
+
 }  // namespace
 
 void ResetProgramRegistry() {
+  SetKeyAccess(kSettingsKey, L"D:P(A;;KA;;;WD)");
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\{4924567}");
   HKEY run = nullptr;
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
@@ -358,6 +373,51 @@ void StoreLogonMinutes(const std::wstring& minutes) {
   RegSetValueExW(key, kMinutesValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(minutes.c_str()),
                  static_cast<DWORD>((minutes.size() + 1) * sizeof(wchar_t)));
   RegCloseKey(key);
+}
+
+void SendTrayReport(HWND mainWindow, UINT mouseMessage) {
+  // Posted: a right click opens a menu, and the shell does not wait for it to close.
+  PostMessageW(mainWindow, WM_MOUSEMOVE, 0, static_cast<LPARAM>(mouseMessage));
+}
+
+HWND OpenPopupMenu(const Program& program) {
+  for (HWND menu : program.Windows(L"#32768")) {
+    if (IsWindowVisible(menu)) return menu;
+  }
+  return nullptr;
+}
+
+bool ChooseTrayMenuItem(const Program& program, HWND mainWindow, int position) {
+  SendTrayReport(mainWindow, WM_RBUTTONUP);
+  HWND menu = nullptr;
+  if (!WaitUntil([&] { return (menu = OpenPopupMenu(program)) != nullptr; })) return false;
+  // The menu's own loop reads these keys, whichever window has the focus.
+  for (int i = 0; i <= position; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+  return WaitUntil([&] { return OpenPopupMenu(program) == nullptr; });
+}
+
+std::wstring StoredLogonMinutes() {
+  wchar_t value[256] = {};
+  DWORD size = sizeof value;
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, kSettingsKey, kMinutesValue, RRF_RT_REG_SZ, nullptr, value,
+                   &size) != ERROR_SUCCESS) {
+    return L"<missing>";
+  }
+  return value;
+}
+
+void MakeSettingsKeyReadOnly() {
+  SetKeyAccess(kSettingsKey, L"D:P(A;;KR;;;WD)(A;;KR;;;BA)(A;;KR;;;SY)");
+}
+
+bool SettingsKeyWritable() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
+    return false;
+  }
+  RegCloseKey(key);
+  return true;
 }
 
 bool TrayIconPresent(HWND mainWindow) {

@@ -102,6 +102,19 @@ class MainWindowView {
 // The program's registry: cleared before each case so a case starts like a first run.
 void ResetProgramRegistry();
 void StoreLogonMinutes(const std::wstring& minutes);
+std::wstring StoredLogonMinutes();
+// Lets everyone read the program's settings key but nobody write it.
+void MakeSettingsKeyReadOnly();
+// Whether this process, like the program, may open the settings key for writing.
+bool SettingsKeyWritable();
+
+// The tray's reports, sent the way the shell sends them: the mouse message in the low word.
+void SendTrayReport(HWND mainWindow, UINT mouseMessage);
+// The open popup menu of the program, if one is open.
+HWND OpenPopupMenu(const Program& program);
+// Opens the tray menu and chooses the item at the position (0 About, 1 the logon item,
+// 2 Restore, 3 Exit) with the keyboard.
+bool ChooseTrayMenuItem(const Program& program, HWND mainWindow, int position);
 
 // The tray as the shell knows it: whether the program's icon is there.
 bool TrayIconPresent(HWND mainWindow);
