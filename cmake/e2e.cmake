@@ -6,6 +6,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 add_executable(duskfall_e2e
   tests/contract/registry_backend_win32.cpp
   tests/contract/registry_contract_test.cpp
+  tests/e2e/about_logon_test.cpp
   tests/e2e/driver.cpp
   tests/e2e/main.cpp
   tests/e2e/main_window_test.cpp
@@ -29,7 +30,8 @@ set_tests_properties(e2e.prefix-cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix
                      RESOURCE_LOCK wine)
 
 set(e2e_groups IdleWindow ModeSelection StartRefusals StartAndCancel Leaving Keyboard
-    MinutesValidation Countdown TrayIcon Resume StoredMinutes ReadOnlySettings RegistryContract)
+    MinutesValidation Countdown TrayIcon Resume StoredMinutes ReadOnlySettings RegistryContract
+    About LogonSetting LogonWithoutWriteRights)
 foreach(group IN LISTS e2e_groups)
   add_test(NAME e2e.${group} COMMAND duskfall_e2e --gtest_filter=${group}.*)
   set_tests_properties(e2e.${group} PROPERTIES

@@ -4,7 +4,9 @@
 #include <shellapi.h>
 #include <sddl.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include "e2e/png_writer.h"
@@ -119,22 +121,36 @@ HWND FindChild(HWND parent, const wchar_t* windowClass, const wchar_t* text) {
   return nullptr;
 }
 
+namespace {
+
+// A mouse event at an absolute screen position, so that it never acts where the pointer was.
+INPUT MouseAt(POINT screen, DWORD flags) {
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const int width = std::max(1, GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1);
+  const int height = std::max(1, GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(screen.x - left, 65535, width);
+  input.mi.dy = MulDiv(screen.y - top, 65535, height);
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  return input;
+}
+
+}  // namespace
+
 void MovePointer(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  INPUT move{};
-  move.type = INPUT_MOUSE;
-  move.mi.dwFlags = MOUSEEVENTF_MOVE;
-  SendInputs({move});
+  SendInputs({MouseAt(screen, 0)});
+  WaitUntil([&] {
+    POINT now{};
+    GetCursorPos(&now);
+    return std::abs(now.x - screen.x) <= 1 && std::abs(now.y - screen.y) <= 1;
+  });
 }
 
 void ClickAt(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  INPUT down{};
-  down.type = INPUT_MOUSE;
-  down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  INPUT up = down;
-  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInputs({down, up});
+  MovePointer(screen);
+  SendInputs({MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)});
 }
 
 void Click(HWND control) {
@@ -337,6 +353,11 @@ namespace {
 
 constexpr wchar_t kSettingsKey[] = L"SOFTWARE\\{4924567}\\{0228e555-4f9c-4e35-a3ec-b109a192b4c2}";
 constexpr wchar_t kMinutesValue[] = L"{58a871478e856b86b85}";
+constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kAppPathsKey[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Duskfall.exe";
+constexpr wchar_t kMsInfoKey[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr wchar_t kToolsLocationKey[] = L"SOFTWARE\\Microsoft\\Shared Tools Location";
 
 // Sets a key's access list from a security descriptor string; the owner may always do so.
 void SetKeyAccess(const wchar_t* keyPath, const wchar_t* descriptor) {
@@ -357,13 +378,91 @@ void ResetProgramRegistry() {
   SetKeyAccess(kSettingsKey, L"D:P(A;;KA;;;WD)");
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\{4924567}");
   HKEY run = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
-                    KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
     RegDeleteValueW(run, L"Duskfall");
     RegCloseKey(run);
   }
-  RegDeleteTreeW(HKEY_LOCAL_MACHINE,
-                 L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Duskfall.exe");
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, kAppPathsKey);
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMsInfoKey);
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, kToolsLocationKey);
+}
+
+namespace {
+
+void WriteString(const wchar_t* keyPath, const wchar_t* name, const std::wstring& text) {
+  HKEY key = nullptr;
+  RegCreateKeyExW(HKEY_LOCAL_MACHINE, keyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                  nullptr);
+  RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+}
+
+std::wstring ReadString(const wchar_t* keyPath, const wchar_t* name) {
+  wchar_t value[1024] = {};
+  DWORD size = sizeof value;
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, keyPath, name, RRF_RT_REG_SZ, nullptr, value, &size) !=
+      ERROR_SUCCESS) {
+    return L"<missing>";
+  }
+  return value;
+}
+
+BOOL CALLBACK EndOwner(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<std::pair<const wchar_t*, bool>*>(lParam);
+  if (ClassName(window) != search->first) return TRUE;
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+  if (process != nullptr) {
+    TerminateProcess(process, 0);
+    WaitForSingleObject(process, 10000);
+    CloseHandle(process);
+    search->second = true;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+void SetAppPath(const std::wstring& path) { WriteString(kAppPathsKey, L"", path); }
+std::wstring RunValue() { return ReadString(kRunKey, L"Duskfall"); }
+void SetSystemInfoPath(const std::wstring& path) { WriteString(kMsInfoKey, L"PATH", path); }
+void SetSystemInfoFolder(const std::wstring& folder) {
+  WriteString(kToolsLocationKey, L"MSINFO", folder);
+}
+
+bool WindowFromImage(const wchar_t* windowClass, const std::wstring& imagePath) {
+  struct Search {
+    const wchar_t* windowClass;
+    std::wstring imagePath;
+    bool found;
+  } search{windowClass, imagePath, false};
+  EnumWindows(
+      [](HWND window, LPARAM lParam) -> BOOL {
+        auto* wanted = reinterpret_cast<Search*>(lParam);
+        if (ClassName(window) != wanted->windowClass) return TRUE;
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+        if (process == nullptr) return TRUE;
+        wchar_t image[MAX_PATH] = {};
+        DWORD size = MAX_PATH;
+        if (QueryFullProcessImageNameW(process, 0, image, &size) &&
+            lstrcmpiW(image, wanted->imagePath.c_str()) == 0) {
+          wanted->found = true;
+        }
+        CloseHandle(process);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool EndProgramsWithWindow(const wchar_t* windowClass) {
+  std::pair<const wchar_t*, bool> search{windowClass, false};
+  EnumWindows(EndOwner, reinterpret_cast<LPARAM>(&search));
+  return search.second;
 }
 
 void StoreLogonMinutes(const std::wstring& minutes) {

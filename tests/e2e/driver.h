@@ -103,6 +103,16 @@ class MainWindowView {
 void ResetProgramRegistry();
 void StoreLogonMinutes(const std::wstring& minutes);
 std::wstring StoredLogonMinutes();
+// The App Paths entry the installer writes, and the Run value the logon setting writes.
+void SetAppPath(const std::wstring& path);
+std::wstring RunValue();
+// The system information tool's two registry locations.
+void SetSystemInfoPath(const std::wstring& path);
+void SetSystemInfoFolder(const std::wstring& folder);
+// Whether a process started from the given file shows a top-level window of the class.
+bool WindowFromImage(const wchar_t* windowClass, const std::wstring& imagePath);
+// Ends every process that shows a top-level window of the class; true when one was found.
+bool EndProgramsWithWindow(const wchar_t* windowClass);
 // Lets everyone read the program's settings key but nobody write it.
 void MakeSettingsKeyReadOnly();
 // Whether this process, like the program, may open the settings key for writing.

@@ -38,6 +38,7 @@ TEST_F(TrayIcon, ADoubleClickBringsItBackToo) {
 TEST_F(TrayIcon, ARightClickOpensTheMenuWhichAClickElsewhereCloses) {
   SendTrayReport(window(), WM_RBUTTONUP);
   ASSERT_TRUE(WaitUntil([&] { return OpenPopupMenu(program()) != nullptr; }));
+  SaveScreenshot(OpenPopupMenu(program()), L"tray-menu");
   const RECT menu = ScreenRect(OpenPopupMenu(program()));
   const RECT main = ScreenRect(window());
   ClickAt(POINT{std::max(menu.right, main.right) + 150, std::max(menu.bottom, main.bottom) + 100});
@@ -48,7 +49,8 @@ TEST_F(TrayIcon, ARightClickOpensTheMenuWhichAClickElsewhereCloses) {
 
 TEST_F(TrayIcon, PressesAndMovementOverTheIconDoNothing) {
   Minimise();
-  for (UINT report : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN}) SendTrayReport(window(), report);
+  for (UINT report : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN})
+    SendTrayReport(window(), report);
   // A restore sent after them shows when they have all been handled.
   SendTrayReport(window(), WM_LBUTTONUP);
   ASSERT_TRUE(WaitUntil([&] { return Restored(); }));
