@@ -35,6 +35,7 @@ TEST_F(IdleWindow, ShowsTheDesignedIdleState) {
   EXPECT_NE(view().ExitButton(), nullptr);
   EXPECT_TRUE(TrayIconPresent(window()));
   SaveScreenshot(window(), L"main-window");
+  SaveScreenshot(GetDesktopWindow(), L"desktop-with-tray-icon");
 }
 
 TEST_F(IdleWindow, HasACaptionButNoTaskbarButtonAndNoMaximiseBox) {

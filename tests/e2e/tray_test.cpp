@@ -2,6 +2,8 @@
 // menu, and the resumption of a stored logon count-down at start-up.
 #include "e2e/program_fixture.h"
 
+#include <shellapi.h>
+
 namespace duskfall::e2e {
 namespace {
 
@@ -21,6 +23,18 @@ TEST_F(TrayIcon, MinimisingHidesTheWindowAndTheIconStays) {
   Minimise();
   EXPECT_TRUE(TrayIconPresent(window()));
   EXPECT_TRUE(view().Running());
+}
+
+TEST_F(TrayIcon, ComesBackWhenTheTaskbarIsCreatedAgain) {
+  // The shell forgets the icon, as when Explorer restarts, then announces its new taskbar.
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = window();
+  data.uID = 1;
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
+  ASSERT_FALSE(TrayIconPresent(window()));
+  PostMessageW(window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return TrayIconPresent(window()); }));
 }
 
 TEST_F(TrayIcon, ALeftClickOnTheIconBringsTheWindowBack) {
