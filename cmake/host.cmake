@@ -16,6 +16,7 @@ add_executable(duskfall_unit_tests
   tests/unit/about_window_test.cpp
   tests/unit/countdown_tick_test.cpp
   tests/unit/date_time_test.cpp
+  tests/unit/decimal_text_test.cpp
   tests/unit/form_design_test.cpp
   tests/unit/logon_setting_test.cpp
   tests/unit/minutes_conversion_test.cpp

@@ -5,7 +5,9 @@ enable_language(RC)
 set(duskfall_windows_definitions UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
     _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 target_compile_definitions(duskfall_logic PRIVATE ${duskfall_windows_definitions})
-set(size_options -Os -ffunction-sections -fdata-sections)
+# Small and without exceptions: see src/win32/lean_runtime.cpp.
+set(size_options -Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
+    -fno-threadsafe-statics)
 target_compile_options(duskfall_logic PRIVATE ${size_options})
 
 add_library(duskfall_win32 STATIC
@@ -20,7 +22,7 @@ target_compile_options(duskfall_win32 PRIVATE ${duskfall_warnings} ${size_option
 target_link_libraries(duskfall_win32 PUBLIC duskfall_logic comctl32 advapi32 shell32 user32
                       gdi32 kernel32)
 
-add_executable(Duskfall WIN32 src/win32/main.cpp res/duskfall.rc)
+add_executable(Duskfall WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp res/duskfall.rc)
 target_compile_options(Duskfall PRIVATE ${duskfall_warnings} ${size_options})
 target_link_libraries(Duskfall PRIVATE duskfall_win32)
 target_link_options(Duskfall PRIVATE -municode -static -Wl,--gc-sections -s)

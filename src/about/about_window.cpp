@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/decimal_text.h"
 #include "app/texts.h"
 #include "app/version.h"
 
@@ -62,8 +63,8 @@ FrmAbout::FrmAbout(FormWindow& self, const AboutControls& controls, Registry reg
 
 void FrmAbout::Form_Load() {
   self_.SetCaption(std::wstring(L"About ") + kAppTitle);
-  c_.lblVersion->SetText(L"Version " + std::to_wstring(kVersionMajor) + L"." +
-                         std::to_wstring(kVersionMinor) + L"." + std::to_wstring(kVersionRevision));
+  c_.lblVersion->SetText(L"Version " + DecimalText(kVersionMajor) + L"." +
+                         DecimalText(kVersionMinor) + L"." + DecimalText(kVersionRevision));
   c_.lblTitle->SetText(kAppTitle);
 }
 

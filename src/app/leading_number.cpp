@@ -1,10 +1,8 @@
 #include "app/leading_number.h"
 
-#include <cfloat>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
+
+#include "app/decimal_text.h"
 
 namespace duskfall {
 
@@ -20,56 +18,45 @@ double ReadLeadingNumber(std::wstring_view text) {
   for (wchar_t ch : text) {
     if (!IsSkipped(ch)) compact += ch;
   }
-  // Copy the longest prefix that is a number, as plain ASCII for strtod.
-  std::string number;
   std::size_t pos = 0;
+  bool negative = false;
   if (pos < compact.size() && (compact[pos] == L'+' || compact[pos] == L'-')) {
-    number += static_cast<char>(compact[pos++]);
+    negative = compact[pos++] == L'-';
   }
-  std::size_t digits = 0;
+  // The longest prefix that is a number: digits, a period and more digits.
+  std::string digits;
+  std::size_t digitCount = 0;
   while (pos < compact.size() && IsDigit(compact[pos])) {
-    number += static_cast<char>(compact[pos++]);
-    ++digits;
+    digits += static_cast<char>(compact[pos++]);
+    ++digitCount;
   }
   if (pos < compact.size() && compact[pos] == L'.') {
-    number += '.';
+    digits += '.';
     ++pos;
     while (pos < compact.size() && IsDigit(compact[pos])) {
-      number += static_cast<char>(compact[pos++]);
-      ++digits;
+      digits += static_cast<char>(compact[pos++]);
+      ++digitCount;
     }
   }
-  if (digits == 0) return 0.0;
+  if (digitCount == 0) return 0.0;
   // An exponent counts only when digits follow it.
+  std::int64_t exponent = 0;
   if (pos < compact.size() && (compact[pos] == L'e' || compact[pos] == L'E')) {
     std::size_t next = pos + 1;
-    std::string exponent = "e";
+    bool negativeExponent = false;
     if (next < compact.size() && (compact[next] == L'+' || compact[next] == L'-')) {
-      exponent += static_cast<char>(compact[next++]);
+      negativeExponent = compact[next++] == L'-';
     }
-    if (next < compact.size() && IsDigit(compact[next])) {
-      while (next < compact.size() && IsDigit(compact[next])) {
-        exponent += static_cast<char>(compact[next++]);
-      }
-      number += exponent;
+    while (next < compact.size() && IsDigit(compact[next])) {
+      // Beyond any double either way; stop growing before the count could overflow.
+      if (exponent < 100000) exponent = exponent * 10 + (compact[next] - L'0');
+      ++next;
     }
+    if (negativeExponent) exponent = -exponent;
   }
-  const double value = std::strtod(number.c_str(), nullptr);
-  if (std::isinf(value)) return value > 0 ? DBL_MAX : -DBL_MAX;
-  return value;
+  return DecimalToDouble(negative, digits, exponent);
 }
 
-std::wstring FormatMinutes(double minutes) {
-  char buffer[400];
-  const bool whole = std::floor(minutes) == minutes;
-  std::snprintf(buffer, sizeof buffer, whole ? "%.0f" : "%.15f", minutes);
-  std::string text = buffer;
-  if (!whole) {
-    while (!text.empty() && text.back() == '0') text.pop_back();
-    if (!text.empty() && text.back() == '.') text.pop_back();
-    if (text == "-0" || text.empty()) text = "0";
-  }
-  return std::wstring(text.begin(), text.end());
-}
+std::wstring FormatMinutes(double minutes) { return FixedText(minutes); }
 
 }  // namespace duskfall

@@ -1,7 +1,8 @@
 #include "app/minutes_conversion.h"
 
-#include <cstdlib>
 #include <string>
+
+#include "app/decimal_text.h"
 
 namespace duskfall {
 
@@ -11,20 +12,20 @@ bool IsBlank(wchar_t ch) { return ch == L' ' || ch == L'\t'; }
 bool IsDigit(wchar_t ch) { return ch >= L'0' && ch <= L'9'; }
 
 // A decimal number split into its parts, exactly as written.
-struct DecimalText {
+struct DecimalParts {
   bool negative = false;
   std::wstring whole;     // digits before the separator, leading zeros removed
   std::wstring fraction;  // digits after it
 };
 
-std::optional<DecimalText> Split(std::wstring_view text, std::wstring_view separator) {
+std::optional<DecimalParts> Split(std::wstring_view text, std::wstring_view separator) {
   std::size_t begin = 0;
   std::size_t end = text.size();
   while (begin < end && IsBlank(text[begin])) ++begin;
   while (end > begin && IsBlank(text[end - 1])) --end;
   text = text.substr(begin, end - begin);
 
-  DecimalText number;
+  DecimalParts number;
   std::size_t pos = 0;
   if (pos < text.size() && (text[pos] == L'+' || text[pos] == L'-')) {
     number.negative = text[pos] == L'-';
@@ -49,7 +50,7 @@ std::optional<DecimalText> Split(std::wstring_view text, std::wstring_view separ
 }
 
 // Rounds half to even: 2.5 gives 2, 3.5 gives 4.
-bool RoundsUp(const DecimalText& number, std::int64_t whole) {
+bool RoundsUp(const DecimalParts& number, std::int64_t whole) {
   if (number.fraction.empty()) return false;
   const wchar_t first = number.fraction[0];
   if (first > L'5') return true;
@@ -62,7 +63,7 @@ bool RoundsUp(const DecimalText& number, std::int64_t whole) {
 
 ConversionResult ConvertToInt32(std::wstring_view text, std::wstring_view decimalSeparator) {
   if (decimalSeparator.empty()) return {0, ConversionError::kNoLocale};
-  const std::optional<DecimalText> number = Split(text, decimalSeparator);
+  const std::optional<DecimalParts> number = Split(text, decimalSeparator);
   if (!number) return {0, ConversionError::kNotANumber};
   // Eleven digits or more are out of range whatever the sign.
   if (number->whole.size() > 10) return {0, ConversionError::kOutOfRange};
@@ -77,13 +78,13 @@ ConversionResult ConvertToInt32(std::wstring_view text, std::wstring_view decima
 std::optional<double> ParseLocaleNumber(std::wstring_view text,
                                         std::wstring_view decimalSeparator) {
   if (decimalSeparator.empty()) return std::nullopt;
-  const std::optional<DecimalText> number = Split(text, decimalSeparator);
+  const std::optional<DecimalParts> number = Split(text, decimalSeparator);
   if (!number) return std::nullopt;
-  std::string ascii = number->negative ? "-0" : "0";
-  for (wchar_t digit : number->whole) ascii += static_cast<char>(digit);
-  ascii += '.';
-  for (wchar_t digit : number->fraction) ascii += static_cast<char>(digit);
-  return std::strtod(ascii.c_str(), nullptr);
+  std::string digits;
+  for (wchar_t digit : number->whole) digits += static_cast<char>(digit);
+  digits += '.';
+  for (wchar_t digit : number->fraction) digits += static_cast<char>(digit);
+  return DecimalToDouble(number->negative, digits);
 }
 
 }  // namespace duskfall

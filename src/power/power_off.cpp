@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/decimal_text.h"
 #include "app/texts.h"
 
 namespace duskfall {
@@ -10,7 +11,7 @@ namespace {
 
 // The service's boxes carry the application title and no icon.
 void Report(Dialogs& dialogs, const wchar_t* label, std::uint32_t error) {
-  dialogs.ShowMessage(label + std::to_wstring(static_cast<std::int32_t>(error)), kMbOk, kAppTitle);
+  dialogs.ShowMessage(label + DecimalText(static_cast<std::int32_t>(error)), kMbOk, kAppTitle);
 }
 
 void ReportIfFailed(PowerApi& api, Dialogs& dialogs, const wchar_t* label) {

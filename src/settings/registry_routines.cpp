@@ -1,12 +1,12 @@
 #include "settings/registry_routines.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <cwchar>
+#include <optional>
 #include <vector>
+
+#include "app/decimal_text.h"
 
 namespace duskfall {
 
@@ -14,7 +14,7 @@ namespace {
 
 std::wstring AsText(const RegValue& value) {
   if (const auto* text = std::get_if<std::wstring>(&value)) return *text;
-  if (const auto* number = std::get_if<std::int32_t>(&value)) return std::to_wstring(*number);
+  if (const auto* number = std::get_if<std::int32_t>(&value)) return DecimalText(*number);
   return L"";
 }
 
@@ -24,12 +24,10 @@ bool AsInt32(const RegValue& value, std::int32_t& number) {
     return true;
   }
   const auto* text = std::get_if<std::wstring>(&value);
-  if (text == nullptr || text->empty()) return false;
-  wchar_t* end = nullptr;
-  errno = 0;
-  const long long parsed = std::wcstoll(text->c_str(), &end, 10);
-  if (errno != 0 || *end != L'\0' || parsed < INT32_MIN || parsed > INT32_MAX) return false;
-  number = static_cast<std::int32_t>(parsed);
+  if (text == nullptr) return false;
+  const std::optional<std::int64_t> parsed = ParseDecimalInteger(*text);
+  if (!parsed || *parsed < INT32_MIN || *parsed > INT32_MAX) return false;
+  number = static_cast<std::int32_t>(*parsed);
   return true;
 }
 
@@ -100,15 +98,10 @@ std::int32_t ReadTypedValue(Registry registry, RegKey key, const std::wstring& v
 void ReadRegistryString(Registry registry, const std::wstring& root, const std::wstring& keyPath,
                         const std::wstring& valueName, std::wstring& text) {
   text.clear();
-  wchar_t* end = nullptr;
-  errno = 0;
-  const long long rootNumber = std::wcstoll(root.c_str(), &end, 10);
-  if (root.empty() || errno != 0 || *end != L'\0' || rootNumber < INT32_MIN ||
-      rootNumber > INT32_MAX) {
-    return;
-  }
+  const std::optional<std::int64_t> rootNumber = ParseDecimalInteger(root);
+  if (!rootNumber || *rootNumber < INT32_MIN || *rootNumber > INT32_MAX) return;
   RegKey key = 0;
-  registry.api.RegOpenKeyExA(RootKeyFromInt32(static_cast<std::int32_t>(rootNumber)),
+  registry.api.RegOpenKeyExA(RootKeyFromInt32(static_cast<std::int32_t>(*rootNumber)),
                              registry.ansi.ToAnsi(keyPath), 0, kKeyRead, &key);
   if (key == 0) return;
   RegValue value;

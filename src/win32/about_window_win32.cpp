@@ -188,14 +188,16 @@ void AboutWindow::CreateControls() {
     placed_.push_back({child, &design});
     labels_.push_back(std::make_unique<WindowControl>(child));
   }
-  // The tab order follows the z-order.
+  // The tab order follows the z-order; controls that take no focus go last, in creation order.
   std::vector<PlacedControl> ordered = placed_;
-  std::stable_sort(ordered.begin(), ordered.end(),
-                   [](const PlacedControl& a, const PlacedControl& b) {
-                     const int left = a.design->tabIndex < 0 ? 1000 : a.design->tabIndex;
-                     const int right = b.design->tabIndex < 0 ? 1000 : b.design->tabIndex;
-                     return left < right;
-                   });
+  auto position = [](const PlacedControl& control) {
+    const int tab = control.design->tabIndex;
+    const auto created = static_cast<int>(control.design - AboutControlDesigns().data());
+    return tab >= 0 ? tab : 100 + created;
+  };
+  std::sort(ordered.begin(), ordered.end(), [&](const PlacedControl& a, const PlacedControl& b) {
+    return position(a) < position(b);
+  });
   for (const PlacedControl& placed : ordered) {
     SetWindowPos(placed.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
