@@ -38,7 +38,7 @@ void AppendDigits(std::wstring& text, std::uint64_t value, int minimumWidth = 1)
 
 std::wstring DecimalText(std::int64_t value) {
   std::wstring text;
-  std::uint64_t magnitude = static_cast<std::uint64_t>(value);
+  auto magnitude = static_cast<std::uint64_t>(value);
   if (value < 0) {
     text += L'-';
     magnitude = 0 - magnitude;

@@ -62,7 +62,7 @@ class TrayMenuHost {
 class Form1 {
  public:
   Form1(FormWindow& self, FormWindow& about, TrayMenuHost& menuHost, const Form1Controls& controls,
-        Services services, ProgramModule& module);
+        const Services& services, ProgramModule& module);
 
   // Start-up and exit.
   void Form_Initialize();
@@ -94,7 +94,7 @@ class Form1 {
   void Restore();
   void Fire();
   bool FixedTimeReached(DateTime now);
-  void MainBox(const wchar_t* text, std::uint32_t style);
+  void MainBox(const wchar_t* text, std::uint32_t icon);
 
   FormWindow& self_;
   FormWindow& about_;

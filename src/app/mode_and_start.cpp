@@ -73,8 +73,9 @@ void Form1::CancelPath() {
   previousTickSeconds_.reset();
 }
 
-void Form1::MainBox(const wchar_t* text, std::uint32_t style) {
-  s_.dialogs.ShowMessage(text, kMbOk | style, kMainTitle);
+void Form1::MainBox(const wchar_t* text, std::uint32_t icon) {
+  // An OK button only (MB_OK is 0) and the icon.
+  s_.dialogs.ShowMessage(text, icon, kMainTitle);
 }
 
 }  // namespace duskfall

@@ -10,7 +10,7 @@
 namespace duskfall {
 
 Form1::Form1(FormWindow& self, FormWindow& about, TrayMenuHost& menuHost,
-             const Form1Controls& controls, Services services, ProgramModule& module)
+             const Form1Controls& controls, const Services& services, ProgramModule& module)
     : self_(self),
       about_(about),
       menuHost_(menuHost),
