@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <string_view>
 
 #include "app/texts.h"
 #include "win32/dpi.h"
@@ -432,23 +433,13 @@ void Form1Window::PopupTrayMenu() {
                                        pointer.x, pointer.y, 0, window_, nullptr));
   // Lets the menu close when the user clicks elsewhere next time.
   PostMessageW(window_, WM_NULL, 0, 0);
-  if (command == 0 || form_ == nullptr) return;
-  switch (command - kFirstMenuId) {
-    case 0:
-      form_->mpopabout_Click();
-      break;
-    case 1:
-      form_->mpopdsk_Click();
-      break;
-    case 2:
-      form_->mpoprestore_Click();
-      break;
-    case 3:
-      form_->mpopexit_Click();
-      break;
-    default:
-      break;
-  }
+  const std::size_t item = command - kFirstMenuId;
+  if (command == 0 || form_ == nullptr || item >= TrayMenuItems().size()) return;
+  const std::wstring_view name = TrayMenuItems()[item].name;
+  if (name == L"mpopabout") form_->mpopabout_Click();
+  if (name == L"mpopdsk") form_->mpopdsk_Click();
+  if (name == L"mpoprestore") form_->mpoprestore_Click();
+  if (name == L"mpopexit") form_->mpopexit_Click();
 }
 
 TwipsPoint Form1Window::PointerPosition() const {
