@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "win32/dpi.h"
+#include "win32/window_thunk.h"
 #include "win32/resource_ids.h"
 
 namespace duskfall {
@@ -43,7 +44,7 @@ AboutWindow::~AboutWindow() {
 bool AboutWindow::RegisterWindowClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &AboutWindow::WindowProc;
+  windowClass.lpfnWndProc = &WindowThunk<AboutWindow>;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -68,22 +69,11 @@ void AboutWindow::Load() {
   form_->Form_Load();
 }
 
-LRESULT CALLBACK AboutWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<AboutWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    self->windows_.Closed();
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->HandleMessage(message, wParam, lParam);
+void AboutWindow::AttachWindow(HWND window) { window_ = window; }
+
+void AboutWindow::DetachWindow() {
+  window_ = nullptr;
+  windows_.Closed();
 }
 
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -118,15 +108,7 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(window_, focus)) savedFocus_ = focus;
-      } else {
-        if (savedFocus_ == nullptr || !IsWindow(savedFocus_) || !IsChild(window_, savedFocus_)) {
-          savedFocus_ = GetNextDlgTabItem(window_, nullptr, FALSE);
-        }
-        if (savedFocus_ != nullptr) SetFocus(savedFocus_);
-      }
+      focus_.OnActivate(window_, wParam);
       return 0;
     case WM_PAINT:
       Paint();

@@ -11,6 +11,7 @@
 #include "win32/controls_win32.h"
 #include "win32/handles.h"
 #include "win32/program_windows.h"
+#include "win32/window_thunk.h"
 
 namespace duskfall {
 
@@ -25,6 +26,11 @@ class AboutWindow final : public FormWindow {
   static bool RegisterWindowClass(HINSTANCE instance);
   // Dialog keys: Tab, Enter, Escape and the access keys.
   bool PreTranslateMessage(MSG& message);
+
+  // The window procedure's hooks (see window_thunk.h).
+  void AttachWindow(HWND window);
+  void DetachWindow();
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void Load() override;
   void Show() override;
@@ -42,8 +48,6 @@ class AboutWindow final : public FormWindow {
   std::uintptr_t IconHandle() const override { return 0; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
   void ApplyDpi(UINT dpi);
   void PlaceAtDesignPosition();
@@ -58,7 +62,7 @@ class AboutWindow final : public FormWindow {
 
   HWND window_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-  HWND savedFocus_ = nullptr;
+  FocusKeeper focus_;
   UniqueFont font_;
   UniqueFont titleFont_;
   struct PlacedControl {

@@ -9,6 +9,7 @@
 
 #include "app/texts.h"
 #include "win32/dpi.h"
+#include "win32/window_thunk.h"
 #include "win32/resource_ids.h"
 
 namespace duskfall {
@@ -50,7 +51,7 @@ bool Form1Window::RegisterWindowClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = &Form1Window::WindowProc;
+  windowClass.lpfnWndProc = &WindowThunk<Form1Window>;
   windowClass.hInstance = instance;
   windowClass.hIcon = static_cast<HICON>(
       LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, 32, 32, LR_SHARED));
@@ -74,22 +75,11 @@ void Form1Window::Start() {
   form_->Form_Load();
 }
 
-LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    self->windows_.Closed();
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->HandleMessage(message, wParam, lParam);
+void Form1Window::AttachWindow(HWND window) { window_ = window; }
+
+void Form1Window::DetachWindow() {
+  window_ = nullptr;
+  windows_.Closed();
 }
 
 LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -166,17 +156,7 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_ACTIVATE:
-      // A plain window forgets its focused control when it loses activation; keep it.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(window_, focus)) savedFocus_ = focus;
-      } else {
-        if (savedFocus_ == nullptr || !IsWindow(savedFocus_) || !IsChild(window_, savedFocus_) ||
-            !IsWindowEnabled(savedFocus_)) {
-          savedFocus_ = GetNextDlgTabItem(window_, nullptr, FALSE);
-        }
-        if (savedFocus_ != nullptr) SetFocus(savedFocus_);
-      }
+      focus_.OnActivate(window_, wParam);
       return 0;
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);

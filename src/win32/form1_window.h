@@ -12,6 +12,7 @@
 #include "win32/controls_win32.h"
 #include "win32/handles.h"
 #include "win32/program_windows.h"
+#include "win32/window_thunk.h"
 
 namespace duskfall {
 
@@ -33,6 +34,11 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   bool PreTranslateMessage(MSG& message);
 
   HWND Window() const { return window_; }
+
+  // The window procedure's hooks (see window_thunk.h).
+  void AttachWindow(HWND window);
+  void DetachWindow();
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   // FormWindow
   void Load() override {}
@@ -64,8 +70,6 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   Timer& CreateTimer(const ControlDesign& design) override;
   Control& CreateMenuItem(const MenuItemDesign& design) override;
 
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HWND CreateChild(const wchar_t* windowClass, const ControlDesign& design, DWORD style,
                    DWORD exStyle = 0);
   void OrderTabStops();
@@ -87,7 +91,7 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   HICON icon_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   UINT taskbarCreatedMessage_ = 0;
-  HWND savedFocus_ = nullptr;
+  FocusKeeper focus_;
   UniqueFont font_;
   UniqueFont label1Font_;
   UniqueBrush label1Brush_;
