@@ -8,6 +8,7 @@ add_executable(duskfall_e2e
   tests/contract/registry_contract_test.cpp
   tests/e2e/about_logon_test.cpp
   tests/e2e/driver.cpp
+  tests/e2e/install_test.cpp
   tests/e2e/main.cpp
   tests/e2e/main_window_test.cpp
   tests/e2e/png_writer.cpp
@@ -55,3 +56,12 @@ target_compile_definitions(duskfall_screenshot PRIVATE ${duskfall_windows_defini
 target_link_libraries(duskfall_screenshot PRIVATE comctl32 shell32 advapi32 user32 gdi32)
 target_link_options(duskfall_screenshot PRIVATE -static)
 add_dependencies(duskfall_screenshot Duskfall)
+
+# The x64 installer, installed, used and uninstalled in a Wine prefix of its own. The script
+# makes the package from this build with cpack first, so the test always installs what was
+# just built.
+add_test(NAME e2e.Install
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/install-test $<TARGET_FILE:duskfall_e2e>
+                 ${CMAKE_CPACK_COMMAND})
+set_tests_properties(e2e.Install PROPERTIES
+  FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine TIMEOUT 600)

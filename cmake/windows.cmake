@@ -39,3 +39,4 @@ add_custom_command(TARGET Duskfall POST_BUILD
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   include(cmake/e2e.cmake)
 endif()
+include(cmake/package.cmake)

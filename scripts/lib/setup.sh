@@ -27,3 +27,5 @@ ensure_packages() {
 build_packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
                 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686)
 run_packages=(wine64 xvfb)
+# What only the tests need besides: makensis, for the installer the install test runs.
+test_packages=(nsis)
