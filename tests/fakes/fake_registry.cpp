@@ -9,8 +9,6 @@ namespace duskfall::testing {
 
 namespace {
 
-constexpr std::uint32_t kKeyCreateSubKey = 0x0004;
-
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
