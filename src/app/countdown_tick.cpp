@@ -1,5 +1,6 @@
 // The count-down's tick: minutes counted down in the box, or the clock compared with the
 // picker, and the power-off when the moment has come.
+#include "app/decimal_text.h"
 #include "app/leading_number.h"
 #include "app/main_window.h"
 #include "app/texts.h"
@@ -23,7 +24,7 @@ void Form1::TMCounter_Timer() {
     // A fraction such as 2.5 steps 1.5, 0.5 and then reaches the end here instead of going
     // below zero, where it would never fire.
     if (rest < 0.0) rest = 0.0;
-    c_.TxtCount->SetText(FormatMinutes(rest));
+    c_.TxtCount->SetText(FixedText(rest));
   }
   if (ReadLeadingNumber(c_.TxtCount->Text()) == 0.0 &&
       c_.CmbFunction->Text() == kModeRelativeTime) {

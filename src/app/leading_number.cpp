@@ -57,6 +57,4 @@ double ReadLeadingNumber(std::wstring_view text) {
   return DecimalToDouble(negative, digits, exponent);
 }
 
-std::wstring FormatMinutes(double minutes) { return FixedText(minutes); }
-
 }  // namespace duskfall

@@ -1,4 +1,5 @@
-// The count-down's reading of the minutes text, and the text it writes back.
+// The count-down's reading of the minutes text; it writes the rest back with FixedText
+// (app/decimal_text.h).
 #pragma once
 
 #include <string>
@@ -11,9 +12,5 @@ namespace duskfall {
 // continue the number. A text with no number at its start reads as 0. A number too large for a
 // double reads as the largest double.
 double ReadLeadingNumber(std::wstring_view text);
-
-// Writes remaining minutes back: whole numbers as plain digits, fractions with a period and no
-// trailing zeros (1.5, 0.5).
-std::wstring FormatMinutes(double minutes);
 
 }  // namespace duskfall

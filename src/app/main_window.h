@@ -85,8 +85,6 @@ class Form1 {
   // The shell's taskbar was created again (Explorer restarted): the icon has to come back.
   void TaskbarCreated();
 
-  const Form1Controls& Controls() const { return c_; }
-
  private:
   void FillModeList();
   void StartPath();

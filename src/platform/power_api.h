@@ -26,7 +26,6 @@ inline constexpr std::uint32_t kTokenQuery = 0x08;
 inline constexpr std::uint32_t kSePrivilegeEnabled = 2;
 inline constexpr std::uint32_t kEwxPowerOff = 0x08;
 inline constexpr std::uint32_t kEwxForce = 0x04;
-inline constexpr std::uint32_t kErrorNotAllAssigned = 1300;
 
 class PowerApi {
  public:

@@ -19,7 +19,6 @@ inline constexpr std::int32_t kErrorAccessDenied = 5;
 inline constexpr std::int32_t kErrorInvalidHandle = 6;
 inline constexpr std::int32_t kErrorMoreData = 234;
 
-inline constexpr std::uint32_t kRegNone = 0;
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegExpandSz = 2;
 inline constexpr std::uint32_t kRegBinary = 3;

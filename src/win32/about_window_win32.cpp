@@ -187,7 +187,7 @@ void AboutWindow::CreateControls() {
 
 void AboutWindow::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
-  font_.reset(CreateMessageFont(dpi_));
+  font_.reset(CreateDialogFont(dpi_));
   LOGFONTW title{};
   GetObjectW(font_.get(), sizeof title, &title);
   title.lfHeight = title.lfHeight * 3 / 2;

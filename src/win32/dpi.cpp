@@ -12,7 +12,6 @@ Function User32Function(const char* name) {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 
 }  // namespace
 
@@ -60,21 +59,6 @@ SIZE WindowSizeForClient(int widthTwips, int heightTwips, DWORD style, DWORD exS
       RECT{0, 0, TwipsToPixels(widthTwips, dpi), TwipsToPixels(heightTwips, dpi)}, style, exStyle,
       dpi);
   return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-}
-
-HFONT CreateMessageFont(UINT dpi) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  static const auto parametersForDpi =
-      User32Function<SystemParametersInfoForDpiFn>("SystemParametersInfoForDpi");
-  if (parametersForDpi != nullptr &&
-      parametersForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
-    return CreateFontIndirectW(&metrics.lfMessageFont);
-  }
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  metrics.lfMessageFont.lfHeight =
-      MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), static_cast<int>(SystemDpi()));
-  return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
 HFONT CreateDialogFont(UINT dpi, int tenthsOfPoint) {

@@ -1,4 +1,4 @@
-// Twips and pixels at a window's own DPI, and the system's font for that DPI. The newer DPI
+// Twips and pixels at a window's own DPI, and the dialog font for that DPI. The newer DPI
 // functions are looked up at run time, so the program also starts where they do not exist.
 #pragma once
 
@@ -18,8 +18,6 @@ RECT TwipsToPixels(const TwipsRect& rect, UINT dpi);
 RECT WindowRectForClient(const RECT& client, DWORD style, DWORD exStyle, UINT dpi);
 // The outer size of a window whose client area is the given twips at the given DPI.
 SIZE WindowSizeForClient(int widthTwips, int heightTwips, DWORD style, DWORD exStyle, UINT dpi);
-// The user's message font, sized for the DPI.
-HFONT CreateMessageFont(UINT dpi);
 // The classic dialog font, 8 points at the DPI: the size the window's layout was drawn for.
 HFONT CreateDialogFont(UINT dpi, int tenthsOfPoint = 80);
 

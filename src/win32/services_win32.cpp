@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "win32/controls_win32.h"
 #include "win32/dpi.h"
 
 namespace duskfall {
@@ -186,8 +187,7 @@ std::uint32_t SystemWin32::GetVersion() {
 DateTime SystemWin32::LocalNow() {
   SYSTEMTIME now{};
   GetLocalTime(&now);
-  return DateTime::FromCivil(
-      CivilTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond});
+  return DateTimeFromSystemTime(now);
 }
 
 std::wstring SystemWin32::DecimalSeparator() {

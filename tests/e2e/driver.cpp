@@ -359,6 +359,10 @@ constexpr wchar_t kAppPathsKey[] =
 constexpr wchar_t kMsInfoKey[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr wchar_t kToolsLocationKey[] = L"SOFTWARE\\Microsoft\\Shared Tools Location";
 
+}  // namespace
+
+namespace {
+
 // Sets a key's access list from a security descriptor string; the owner may always do so.
 void SetKeyAccess(const wchar_t* keyPath, const wchar_t* descriptor) {
   HKEY key = nullptr;
@@ -374,8 +378,14 @@ void SetKeyAccess(const wchar_t* keyPath, const wchar_t* descriptor) {
 
 }  // namespace
 
+void MakeKeyReadOnly(const wchar_t* keyPath) {
+  SetKeyAccess(keyPath, L"D:P(A;;KR;;;WD)(A;;KR;;;BA)(A;;KR;;;SY)");
+}
+
+void MakeKeyWritable(const wchar_t* keyPath) { SetKeyAccess(keyPath, L"D:P(A;;KA;;;WD)"); }
+
 void ResetProgramRegistry() {
-  SetKeyAccess(kSettingsKey, L"D:P(A;;KA;;;WD)");
+  MakeKeyWritable(kSettingsKey);
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\{4924567}");
   HKEY run = nullptr;
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
@@ -466,12 +476,7 @@ bool EndProgramsWithWindow(const wchar_t* windowClass) {
 }
 
 void StoreLogonMinutes(const std::wstring& minutes) {
-  HKEY key = nullptr;
-  RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                  nullptr);
-  RegSetValueExW(key, kMinutesValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(minutes.c_str()),
-                 static_cast<DWORD>((minutes.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(key);
+  WriteString(kSettingsKey, kMinutesValue, minutes);
 }
 
 void SendTrayReport(HWND mainWindow, UINT mouseMessage) {
@@ -496,19 +501,9 @@ bool ChooseTrayMenuItem(const Program& program, HWND mainWindow, int position) {
   return WaitUntil([&] { return OpenPopupMenu(program) == nullptr; });
 }
 
-std::wstring StoredLogonMinutes() {
-  wchar_t value[256] = {};
-  DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, kSettingsKey, kMinutesValue, RRF_RT_REG_SZ, nullptr, value,
-                   &size) != ERROR_SUCCESS) {
-    return L"<missing>";
-  }
-  return value;
-}
+std::wstring StoredLogonMinutes() { return ReadString(kSettingsKey, kMinutesValue); }
 
-void MakeSettingsKeyReadOnly() {
-  SetKeyAccess(kSettingsKey, L"D:P(A;;KR;;;WD)(A;;KR;;;BA)(A;;KR;;;SY)");
-}
+void MakeSettingsKeyReadOnly() { MakeKeyReadOnly(kSettingsKey); }
 
 bool SettingsKeyWritable() {
   HKEY key = nullptr;

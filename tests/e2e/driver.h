@@ -99,6 +99,11 @@ class MainWindowView {
   HWND window_;
 };
 
+// The access list of a key under HKEY_LOCAL_MACHINE: everyone may read but nobody write, as for
+// a user without administrator rights; or everyone may do anything again.
+void MakeKeyReadOnly(const wchar_t* keyPath);
+void MakeKeyWritable(const wchar_t* keyPath);
+
 // The program's registry: cleared before each case so a case starts like a first run.
 void ResetProgramRegistry();
 void StoreLogonMinutes(const std::wstring& minutes);

@@ -1,5 +1,5 @@
 // Fuzzes the count-down's reading of the minutes text, ReadLeadingNumber, and the text it writes
-// back, FormatMinutes. The whole input is the text; its first eight bytes, taken as a double,
+// back, FixedText. The whole input is the text; its first eight bytes, taken as a double,
 // are also written back, so that every finite double gets written, not only those a text holds.
 //
 // The reading must give the number the C library reads from the same text (within a step of
@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/decimal_text.h"
 #include "app/leading_number.h"
 #include "fuzz/decimal_reference.h"
 #include "fuzz/fuzz_input.h"
@@ -51,7 +52,7 @@ double ReferenceReading(const std::wstring& text) {
 }
 
 void CheckWritten(double minutes) {
-  const std::wstring text = FormatMinutes(minutes);
+  const std::wstring text = FixedText(minutes);
   DUSKFALL_FUZZ_CHECK(!text.empty());
   const std::size_t start = text[0] == L'-' ? 1 : 0;
   DUSKFALL_FUZZ_CHECK(start < text.size() && IsDigit(text[start]));

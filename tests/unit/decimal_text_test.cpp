@@ -71,6 +71,9 @@ TEST(DecimalText, AgreesWithTheCLibraryOnRandomDecimals) {
 
 TEST(DecimalText, WritesFixedTextWithoutNoise) {
   EXPECT_EQ(FixedText(59.0), L"59");
+  EXPECT_EQ(FixedText(0.0), L"0");
+  EXPECT_EQ(FixedText(2147483646.0), L"2147483646");
+  EXPECT_EQ(FixedText(1.5), L"1.5");
   EXPECT_EQ(FixedText(-5.0), L"-5");
   EXPECT_EQ(FixedText(0.5), L"0.5");
   EXPECT_EQ(FixedText(-0.25), L"-0.25");
