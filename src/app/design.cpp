@@ -1,5 +1,6 @@
 #include "app/design.h"
 
+#include <algorithm>
 #include <array>
 #include <cwchar>
 
@@ -74,6 +75,16 @@ constexpr std::array<MenuItemDesign, 4> kMenuItems{{
     {L"mpopexit", L"&Exit"},
 }};
 
+struct InputLabel {
+  int labelIndex;  // of LblSaS
+  const wchar_t* input;
+};
+constexpr std::array<InputLabel, 3> kInputLabels{{
+    {0, L"CmbFunction"},
+    {2, L"DtTime"},
+    {1, L"TxtCount"},
+}};
+
 }  // namespace
 
 const wchar_t* const kTrayMenuCaption = L"&sysTray";
@@ -87,6 +98,29 @@ const ControlDesign* FindControl(const wchar_t* name, int index) {
     if (std::wcscmp(design.name, name) == 0 && design.index == index) return &design;
   }
   return nullptr;
+}
+
+std::vector<const ControlDesign*> Form1ZOrder() {
+  std::vector<const ControlDesign*> byTab;
+  for (const ControlDesign& design : kControls) {
+    if (design.tabIndex >= 0) byTab.push_back(&design);
+  }
+  std::sort(byTab.begin(), byTab.end(), [](const ControlDesign* a, const ControlDesign* b) {
+    return a->tabIndex < b->tabIndex;
+  });
+  auto labelOf = [](const ControlDesign& input) -> const ControlDesign* {
+    for (const InputLabel& pair : kInputLabels) {
+      if (std::wcscmp(pair.input, input.name) == 0) return FindControl(L"LblSaS", pair.labelIndex);
+    }
+    return nullptr;
+  };
+  std::vector<const ControlDesign*> order;
+  for (const ControlDesign* design : byTab) {
+    if (std::wcscmp(design->name, L"LblSaS") == 0) continue;  // placed with its input
+    if (const ControlDesign* label = labelOf(*design)) order.push_back(label);
+    order.push_back(design);
+  }
+  return order;
 }
 
 }  // namespace duskfall

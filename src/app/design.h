@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace duskfall {
 
@@ -50,5 +51,9 @@ std::span<const MenuItemDesign> TrayMenuItems();
 extern const wchar_t* const kTrayMenuCaption;  // the hidden top-level menu's own caption
 
 const ControlDesign* FindControl(const wchar_t* name, int index);
+
+// The window's controls from front to back: the tab order, with each input's label directly
+// before it, since a screen reader names an input after the label just before it.
+std::vector<const ControlDesign*> Form1ZOrder();
 
 }  // namespace duskfall

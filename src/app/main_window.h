@@ -30,6 +30,8 @@ struct Form1Controls {
   Control* mpopdsk = nullptr;
   Control* mpoprestore = nullptr;
   Control* mpopexit = nullptr;
+  // Not part of the design: offers a refused tray icon to the shell again.
+  Timer* TrayRetry = nullptr;
 };
 
 // The system as the program's logic reaches it.
@@ -84,9 +86,11 @@ class Form1 {
   void mpopexit_Click();
   // The shell's taskbar was created again (Explorer restarted): the icon has to come back.
   void TaskbarCreated();
+  void TrayRetry_Timer();
 
  private:
   void FillModeList();
+  void AddTrayIcon();
   void StartPath();
   void CancelPath();
   void Restore();

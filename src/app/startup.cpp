@@ -30,7 +30,7 @@ void Form1::Form_Load() {
   self_.Refresh();
 
   FillTrayIconData(module_.TrayIconData, self_.Handle(), self_.IconHandle());
-  s_.tray.Shell_NotifyIconA(kNimAdd, module_.TrayIconData);
+  AddTrayIcon();
 
   FillModeList();
 

@@ -8,6 +8,7 @@
 namespace duskfall {
 
 inline constexpr std::uint32_t kNimAdd = 0;
+inline constexpr std::uint32_t kNimModify = 1;
 inline constexpr std::uint32_t kNimDelete = 2;
 
 struct NotifyIconRecord {

@@ -26,9 +26,29 @@ void Form1::Form_Resize() {
   if (self_.State() == WindowState::kMinimized) self_.Hide();
 }
 
+void Form1::AddTrayIcon() {
+  // At logon the shell may not answer in time: a refused icon is offered again until the shell
+  // takes it, so that a resumed count-down never runs without an icon to cancel it from.
+  if (s_.tray.Shell_NotifyIconA(kNimAdd, module_.TrayIconData)) {
+    c_.TrayRetry->SetEnabled(false);
+    return;
+  }
+  c_.TrayRetry->SetInterval(kTrayRetryInterval);
+  c_.TrayRetry->SetEnabled(true);
+}
+
+void Form1::TrayRetry_Timer() {
+  // An add that timed out may still have reached the shell: then the icon is there, and only a
+  // modify of it succeeds.
+  if (s_.tray.Shell_NotifyIconA(kNimAdd, module_.TrayIconData) ||
+      s_.tray.Shell_NotifyIconA(kNimModify, module_.TrayIconData)) {
+    c_.TrayRetry->SetEnabled(false);
+  }
+}
+
 void Form1::TaskbarCreated() {
   // The shell forgot the icon with its old taskbar: add the same record again.
-  s_.tray.Shell_NotifyIconA(kNimAdd, module_.TrayIconData);
+  AddTrayIcon();
 }
 
 }  // namespace duskfall

@@ -13,6 +13,8 @@ inline constexpr std::uint32_t kTrayIconId = 1;
 inline constexpr std::uint32_t kTrayFlags = 7;  // NIF_MESSAGE | NIF_ICON | NIF_TIP
 inline constexpr std::uint32_t kWmMouseMove = 512;
 inline constexpr std::uint32_t kTrayCallbackMessage = kWmMouseMove;
+// How often a refused icon is offered to the shell again.
+inline constexpr std::uint32_t kTrayRetryInterval = 5000;
 
 // Fills the record field by field: the tip "Qorvelix Duskfall", one NUL, then blanks up to 64.
 void FillTrayIconData(NotifyIconRecord& record, std::uintptr_t window, std::uintptr_t icon);

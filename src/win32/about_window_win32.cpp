@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "win32/dpi.h"
+#include "win32/theme.h"
 #include "win32/window_thunk.h"
 #include "win32/resource_ids.h"
 
@@ -69,7 +70,10 @@ void AboutWindow::Load() {
   form_->Form_Load();
 }
 
-void AboutWindow::AttachWindow(HWND window) { window_ = window; }
+void AboutWindow::AttachWindow(HWND window) {
+  window_ = window;
+  windows_.Opened();
+}
 
 void AboutWindow::DetachWindow() {
   window_ = nullptr;
@@ -79,7 +83,6 @@ void AboutWindow::DetachWindow() {
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      windows_.Opened();
       CreateControls();
       ApplyDpi(DpiForWindow(window_));
       PlaceAtDesignPosition();
@@ -113,10 +116,17 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint();
       return 0;
-    case WM_CTLCOLORSTATIC:
-      SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
-      SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+    case WM_CTLCOLORSTATIC: {
+      const TextColors colors = AboutLabelColors(HighContrastOn(), CurrentThemeColors());
+      SetTextColor(reinterpret_cast<HDC>(wParam), colors.text);
+      SetBkColor(reinterpret_cast<HDC>(wParam), colors.background);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // High Contrast may have come or gone: paint with the colors chosen now.
+      RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      break;
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
       const UINT dpi = HIWORD(wParam);
@@ -187,21 +197,23 @@ void AboutWindow::CreateControls() {
 
 void AboutWindow::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
-  font_.reset(CreateDialogFont(dpi_));
+  // The controls take the new fonts before the old ones go: none may draw with a deleted font.
+  UniqueFont font(CreateDialogFont(dpi_));
   LOGFONTW title{};
-  GetObjectW(font_.get(), sizeof title, &title);
+  GetObjectW(font.get(), sizeof title, &title);
   title.lfHeight = title.lfHeight * 3 / 2;
   title.lfWeight = FW_BOLD;
-  titleFont_.reset(CreateFontIndirectW(&title));
+  UniqueFont titleFont(CreateFontIndirectW(&title));
 
   for (const PlacedControl& placed : placed_) {
-    const HFONT font =
-        static_cast<HFONT>(Named(*placed.design, L"lblTitle") ? titleFont_.get() : font_.get());
-    SendMessageW(placed.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    const HGDIOBJ chosen = Named(*placed.design, L"lblTitle") ? titleFont.get() : font.get();
+    SendMessageW(placed.window, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
     const RECT rect = TwipsToPixels(placed.design->position, dpi_);
     MoveWindow(placed.window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                TRUE);
   }
+  font_ = std::move(font);
+  titleFont_ = std::move(titleFont);
   InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -220,14 +232,14 @@ void AboutWindow::PlaceAtDesignPosition() {
 void AboutWindow::Paint() {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(window_, &paint);
-  // The etched separator: a grey line with a white line below it.
+  // The etched separator: a dark line with a light line below it.
+  const SeparatorColors colors = AboutSeparatorColors(HighContrastOn(), CurrentThemeColors());
   for (const AboutControlDesign& design : AboutControlDesigns()) {
     if (design.kind != AboutControlKind::kLine) continue;
-    const bool white = design.index == 0;
-    const int width = white ? MulDiv(2, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI)
-                            : MulDiv(1, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
+    const bool light = design.index == 0;
+    const int width = MulDiv(light ? 2 : 1, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
     UniqueAny<HGDIOBJ, GdiObjectCloser> pen(
-        CreatePen(PS_INSIDEFRAME, width, white ? RGB(255, 255, 255) : RGB(128, 128, 128)));
+        CreatePen(PS_INSIDEFRAME, width, light ? colors.light : colors.dark));
     const HGDIOBJ previous = SelectObject(dc, pen.get());
     MoveToEx(dc, TwipsToPixels(design.position.left, dpi_),
              TwipsToPixels(design.position.top, dpi_), nullptr);

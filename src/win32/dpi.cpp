@@ -1,14 +1,10 @@
 #include "win32/dpi.h"
 
+#include "win32/user32_function.h"
+
 namespace duskfall {
 
 namespace {
-
-template <typename Function>
-Function User32Function(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);

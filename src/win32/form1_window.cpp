@@ -9,6 +9,8 @@
 
 #include "app/texts.h"
 #include "win32/dpi.h"
+#include "win32/theme.h"
+#include "win32/user32_function.h"
 #include "win32/window_thunk.h"
 #include "win32/resource_ids.h"
 
@@ -21,6 +23,7 @@ constexpr DWORD kStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
 constexpr UINT_PTR kTimerId = 1;
+constexpr UINT_PTR kTrayRetryTimerId = 2;
 constexpr int kFirstControlId = 1000;  // clear of IDOK and IDCANCEL
 constexpr UINT kFirstMenuId = 2000;
 constexpr int kListDropDownRows = 6;  // the open list shows its three entries without a scroll
@@ -70,12 +73,25 @@ void Form1Window::Start() {
   CreateWindowExW(kExStyle, kClassName, kForm1Design.caption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, instance_, this);
   if (window_ == nullptr) return;
+  AllowTaskbarCreated();
   form_ = std::make_unique<Form1>(*this, about_, *this, controls_, services_, module_);
   form_->Form_Initialize();
   form_->Form_Load();
 }
 
-void Form1Window::AttachWindow(HWND window) { window_ = window; }
+void Form1Window::AllowTaskbarCreated() {
+  // The shell sends "TaskbarCreated" from a lower integrity level than an elevated copy of the
+  // program runs at: without this, such a copy never hears of a restarted taskbar.
+  using ChangeWindowMessageFilterExFn = BOOL(WINAPI*)(HWND, UINT, DWORD, PCHANGEFILTERSTRUCT);
+  static const auto allow =
+      User32Function<ChangeWindowMessageFilterExFn>("ChangeWindowMessageFilterEx");
+  if (allow != nullptr) allow(window_, taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
+}
+
+void Form1Window::AttachWindow(HWND window) {
+  window_ = window;
+  windows_.Opened();
+}
 
 void Form1Window::DetachWindow() {
   window_ = nullptr;
@@ -85,7 +101,6 @@ void Form1Window::DetachWindow() {
 LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
-      windows_.Opened();
       dpi_ = DpiForWindow(window_);
       const SIZE size = WindowSizeForClient(kForm1Design.clientWidthTwips,
                                             kForm1Design.clientHeightTwips, kStyle, kExStyle, dpi_);
@@ -95,9 +110,10 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
           CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                           WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
-      label1Brush_.reset(CreateSolidBrush(kLabel1Background));
       controls_ = BuildForm1(*this);
-      OrderTabStops();
+      trayRetry_.emplace(window_, kTrayRetryTimerId);
+      controls_.TrayRetry = &*trayRetry_;
+      OrderControls();
       ApplyDpi(dpi_);
       // Keyboard users see where the focus is from the start.
       SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
@@ -132,6 +148,9 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kTimerId && form_ != nullptr && timer_ != nullptr && timer_->Enabled()) {
         form_->TMCounter_Timer();
       }
+      if (wParam == kTrayRetryTimerId && form_ != nullptr && trayRetry_->Enabled()) {
+        form_->TrayRetry_Timer();
+      }
       return 0;
     case WM_SIZE:
       if (form_ != nullptr) form_->Form_Resize();
@@ -151,9 +170,16 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (controls_.Label1 != nullptr &&
           reinterpret_cast<HWND>(lParam) ==
               static_cast<WindowControl*>(controls_.Label1)->Window()) {
-        SetBkColor(reinterpret_cast<HDC>(wParam), kLabel1Background);
-        return reinterpret_cast<LRESULT>(label1Brush_.get());
+        const TextColors colors = CautionColors(HighContrastOn(), CurrentThemeColors());
+        SetTextColor(reinterpret_cast<HDC>(wParam), colors.text);
+        SetBkColor(reinterpret_cast<HDC>(wParam), colors.background);
+        return reinterpret_cast<LRESULT>(CautionBrush(colors.background));
       }
+      break;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // High Contrast may have come or gone: paint with the colors chosen now.
+      RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
       break;
     case WM_ACTIVATE:
       focus_.OnActivate(window_, wParam);
@@ -261,14 +287,14 @@ Control& Form1Window::CreateMenuItem(const MenuItemDesign& design) {
   return *menuItems_.emplace_back(std::make_unique<MenuItemControl>(trayMenu_, id));
 }
 
-void Form1Window::OrderTabStops() {
-  // The tab order follows the z-order: place the controls by their tab position.
-  std::vector<PlacedControl> ordered = placed_;
-  std::sort(ordered.begin(), ordered.end(), [](const PlacedControl& a, const PlacedControl& b) {
-    return a.design->tabIndex < b.design->tabIndex;
-  });
-  for (const PlacedControl& placed : ordered) {
-    SetWindowPos(placed.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+void Form1Window::OrderControls() {
+  // The tab order follows the z-order; each label goes just before the input it names.
+  for (const ControlDesign* design : Form1ZOrder()) {
+    for (const PlacedControl& placed : placed_) {
+      if (placed.design != design) continue;
+      SetWindowPos(placed.window, HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
   }
 }
 
@@ -285,17 +311,20 @@ void Form1Window::Layout() {
 
 void Form1Window::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
-  font_.reset(CreateDialogFont(dpi_));
-  label1Font_.reset(FittingLabel1Font());
+  // The controls take the new fonts before the old ones go: none may draw with a deleted font.
+  UniqueFont font(CreateDialogFont(dpi_));
+  UniqueFont label1Font(FittingLabel1Font());
   for (const PlacedControl& placed : placed_) {
     const bool caution = placed.design->kind == ControlKind::kLabel &&
                          std::wcscmp(placed.design->name, L"Label1") == 0;
-    const HGDIOBJ font = caution ? label1Font_.get() : font_.get();
-    SendMessageW(placed.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    const HGDIOBJ chosen = caution ? label1Font.get() : font.get();
+    SendMessageW(placed.window, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
   }
   if (tooltip_ != nullptr) {
-    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   }
+  font_ = std::move(font);
+  label1Font_ = std::move(label1Font);
   Layout();
 }
 
@@ -316,6 +345,14 @@ HFONT Form1Window::FittingLabel1Font() const {
   }
   ReleaseDC(window_, dc);
   return font;
+}
+
+HBRUSH Form1Window::CautionBrush(COLORREF color) {
+  if (!label1Brush_ || label1BrushColor_ != color) {
+    label1Brush_.reset(CreateSolidBrush(color));
+    label1BrushColor_ = color;
+  }
+  return static_cast<HBRUSH>(label1Brush_.get());
 }
 
 double Form1Window::TwipsPerPixel() const { return services_.system.TwipsPerPixelX(); }
@@ -409,7 +446,7 @@ void Form1Window::PopupTrayMenu() {
   POINT pointer{};
   GetCursorPos(&pointer);
   const UINT command =
-      static_cast<UINT>(TrackPopupMenu(trayMenu_, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
+      static_cast<UINT>(TrackPopupMenu(trayMenu_, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
                                        pointer.x, pointer.y, 0, window_, nullptr));
   // Lets the menu close when the user clicks elsewhere next time.
   PostMessageW(window_, WM_NULL, 0, 0);

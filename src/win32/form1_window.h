@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/form_builder.h"
@@ -72,10 +73,12 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
 
   HWND CreateChild(const wchar_t* windowClass, const ControlDesign& design, DWORD style,
                    DWORD exStyle = 0);
-  void OrderTabStops();
+  void AllowTaskbarCreated();
+  void OrderControls();
   void Layout();
   void ApplyDpi(UINT dpi);
   HFONT FittingLabel1Font() const;
+  HBRUSH CautionBrush(COLORREF color);
   bool MovesFocusFromMinutes(const MSG& message) const;
   double TwipsPerPixel() const;
 
@@ -95,6 +98,7 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   UniqueFont font_;
   UniqueFont label1Font_;
   UniqueBrush label1Brush_;
+  COLORREF label1BrushColor_ = 0;
   UniqueMenu menuBar_;  // holds mpopupsys; never attached to the window
   HMENU trayMenu_ = nullptr;
 
@@ -107,6 +111,7 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   std::unique_ptr<ListWindow> list_;
   std::unique_ptr<TimePickerWindow> picker_;
   std::unique_ptr<WindowTimer> timer_;
+  std::optional<WindowTimer> trayRetry_;
   std::vector<std::unique_ptr<MenuItemControl>> menuItems_;
   std::unique_ptr<Form1> form_;
   Form1Controls controls_;

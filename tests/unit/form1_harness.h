@@ -66,7 +66,12 @@ class Form1Harness {
 
   CallLog log;
   FakeControlFactory factory{&log};
-  Form1Controls c = BuildForm1(factory);
+  FakeTimer trayRetry;
+  Form1Controls c = [this] {
+    Form1Controls built = BuildForm1(factory);
+    built.TrayRetry = &trayRetry;
+    return built;
+  }();
   FakeWindow self{"Form1", &log};
   FakeWindow about{"frmAbout", &log, false};
   FakeMenuHost menuHost;
