@@ -22,13 +22,31 @@ target_compile_options(duskfall_win32 PRIVATE ${duskfall_warnings} ${size_option
 target_link_libraries(duskfall_win32 PUBLIC duskfall_logic comctl32 advapi32 shell32 user32
                       gdi32 kernel32)
 
-add_executable(Duskfall WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp res/duskfall.rc)
+# The resource script and the manifest carry the version of src/app/version.h: numbers 1,0,0,2
+# (major, minor, 0, revision), the same dotted in the manifest, and the text "1.00.0002".
+function(zero_pad value width result)
+  string(LENGTH "${value}" length)
+  math(EXPR zeros "${width} - ${length}")
+  string(REPEAT "0" ${zeros} padding)
+  set(${result} "${padding}${value}" PARENT_SCOPE)
+endfunction()
+zero_pad(${version_MINOR} 2 minor_text)
+zero_pad(${version_PATCH} 4 revision_text)
+set(DUSKFALL_VERSION_NUMBERS "${version_MAJOR},${version_MINOR},0,${version_PATCH}")
+set(DUSKFALL_VERSION_DOTTED "${version_MAJOR}.${version_MINOR}.0.${version_PATCH}")
+set(DUSKFALL_VERSION_TEXT "${version_MAJOR}.${minor_text}.${revision_text}")
+set(DUSKFALL_ICON "${CMAKE_SOURCE_DIR}/res/duskfall.ico")
+set(DUSKFALL_MANIFEST "${CMAKE_BINARY_DIR}/res/duskfall.manifest")
+configure_file(res/duskfall.manifest.in ${DUSKFALL_MANIFEST} @ONLY)
+configure_file(res/duskfall.rc.in ${CMAKE_BINARY_DIR}/res/duskfall.rc @ONLY)
+
+add_executable(Duskfall WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp
+               ${CMAKE_BINARY_DIR}/res/duskfall.rc)
 target_compile_options(Duskfall PRIVATE ${duskfall_warnings} ${size_options})
 target_link_libraries(Duskfall PRIVATE duskfall_win32)
 target_link_options(Duskfall PRIVATE -municode -static -Wl,--gc-sections -s)
-set_source_files_properties(res/duskfall.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/duskfall.ico;${CMAKE_SOURCE_DIR}/res/duskfall.manifest")
-target_include_directories(Duskfall PRIVATE res)
+set_source_files_properties(${CMAKE_BINARY_DIR}/res/duskfall.rc PROPERTIES
+  OBJECT_DEPENDS "${DUSKFALL_ICON};${DUSKFALL_MANIFEST}")
 
 # The imports of the program: system DLLs only.
 add_custom_command(TARGET Duskfall POST_BUILD
