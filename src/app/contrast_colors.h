@@ -17,12 +17,14 @@ struct ThemeColors {
 struct TextColors {
   Color text;
   Color background;
+  bool operator==(const TextColors&) const = default;
 };
 
 // The etched separator: a dark line with a light one just below it.
 struct SeparatorColors {
   Color dark;
   Color light;
+  bool operator==(const SeparatorColors&) const = default;
 };
 
 TextColors CautionColors(bool highContrast, ThemeColors theme);

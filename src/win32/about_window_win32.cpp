@@ -6,9 +6,9 @@
 #include <cwchar>
 
 #include "win32/dpi.h"
+#include "win32/program_icon.h"
 #include "win32/theme.h"
 #include "win32/window_thunk.h"
-#include "win32/resource_ids.h"
 
 namespace duskfall {
 
@@ -172,11 +172,6 @@ void AboutWindow::CreateControls() {
         exStyle, windowClass, design.text != nullptr ? design.text : L"", style, 0, 0, 0, 0,
         window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design))), instance_,
         nullptr);
-    if (design.kind == AboutControlKind::kPicture) {
-      const auto icon = static_cast<HICON>(
-          LoadImageW(instance_, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, 32, 32, LR_SHARED));
-      SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    }
     placed_.push_back({child, &design});
     labels_.push_back(std::make_unique<WindowControl>(child));
   }
@@ -205,7 +200,13 @@ void AboutWindow::ApplyDpi(UINT dpi) {
   title.lfWeight = FW_BOLD;
   UniqueFont titleFont(CreateFontIndirectW(&title));
 
+  // The picture shows the image drawn for 32 pixels at 100 %: 48 at 150 %, and so on.
+  UniqueIcon picture =
+      LoadProgramIcon(instance_, MulDiv(32, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI));
   for (const PlacedControl& placed : placed_) {
+    if (placed.design->kind == AboutControlKind::kPicture) {
+      SendMessageW(placed.window, STM_SETICON, reinterpret_cast<WPARAM>(picture.get()), 0);
+    }
     const HGDIOBJ chosen = Named(*placed.design, L"lblTitle") ? titleFont.get() : font.get();
     SendMessageW(placed.window, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
     const RECT rect = TwipsToPixels(placed.design->position, dpi_);
@@ -214,6 +215,7 @@ void AboutWindow::ApplyDpi(UINT dpi) {
   }
   font_ = std::move(font);
   titleFont_ = std::move(titleFont);
+  picture_ = std::move(picture);
   InvalidateRect(window_, nullptr, TRUE);
 }
 

@@ -65,6 +65,7 @@ class AboutWindow final : public FormWindow {
   FocusKeeper focus_;
   UniqueFont font_;
   UniqueFont titleFont_;
+  UniqueIcon picture_;
   struct PlacedControl {
     HWND window;
     const AboutControlDesign* design;

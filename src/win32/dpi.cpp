@@ -8,6 +8,7 @@ namespace {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 
 }  // namespace
 
@@ -55,6 +56,12 @@ SIZE WindowSizeForClient(int widthTwips, int heightTwips, DWORD style, DWORD exS
       RECT{0, 0, TwipsToPixels(widthTwips, dpi), TwipsToPixels(heightTwips, dpi)}, style, exStyle,
       dpi);
   return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+int SystemMetricForDpi(int index, UINT dpi) {
+  static const auto forDpi = User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+  if (forDpi != nullptr) return forDpi(index, dpi);
+  return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(SystemDpi()));
 }
 
 HFONT CreateDialogFont(UINT dpi, int tenthsOfPoint) {

@@ -18,6 +18,8 @@ RECT TwipsToPixels(const TwipsRect& rect, UINT dpi);
 RECT WindowRectForClient(const RECT& client, DWORD style, DWORD exStyle, UINT dpi);
 // The outer size of a window whose client area is the given twips at the given DPI.
 SIZE WindowSizeForClient(int widthTwips, int heightTwips, DWORD style, DWORD exStyle, UINT dpi);
+// A system metric (an icon size, say) at the DPI.
+int SystemMetricForDpi(int index, UINT dpi);
 // The classic dialog font, 8 points at the DPI: the size the window's layout was drawn for.
 HFONT CreateDialogFont(UINT dpi, int tenthsOfPoint = 80);
 

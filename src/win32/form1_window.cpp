@@ -9,10 +9,10 @@
 
 #include "app/texts.h"
 #include "win32/dpi.h"
+#include "win32/program_icon.h"
 #include "win32/theme.h"
 #include "win32/user32_function.h"
 #include "win32/window_thunk.h"
-#include "win32/resource_ids.h"
 
 namespace duskfall {
 
@@ -41,10 +41,9 @@ Form1Window::Form1Window(HINSTANCE instance, HWND owner, ProgramWindows& windows
       windows_(windows),
       about_(about),
       services_(services),
-      module_(module) {
-  icon_ = static_cast<HICON>(
-      LoadImageW(instance_, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, 32, 32, LR_SHARED));
-}
+      module_(module),
+      // The notification area shows small icons at the system's DPI.
+      trayIcon_(LoadProgramIcon(instance, GetSystemMetrics(SM_CXSMICON))) {}
 
 Form1Window::~Form1Window() {
   if (window_ != nullptr) DestroyWindow(window_);
@@ -56,11 +55,6 @@ bool Form1Window::RegisterWindowClass(HINSTANCE instance) {
   windowClass.style = CS_DBLCLKS;
   windowClass.lpfnWndProc = &WindowThunk<Form1Window>;
   windowClass.hInstance = instance;
-  windowClass.hIcon = static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, 32, 32, LR_SHARED));
-  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId),
-                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kClassName;
@@ -311,6 +305,13 @@ void Form1Window::Layout() {
 
 void Form1Window::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
+  // The caption's and the taskbar's icons, drawn for this DPI; the old ones go once replaced.
+  UniqueIcon small = LoadProgramIcon(instance_, SystemMetricForDpi(SM_CXSMICON, dpi_));
+  UniqueIcon big = LoadProgramIcon(instance_, SystemMetricForDpi(SM_CXICON, dpi_));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+  smallIcon_ = std::move(small);
+  bigIcon_ = std::move(big);
   // The controls take the new fonts before the old ones go: none may draw with a deleted font.
   UniqueFont font(CreateDialogFont(dpi_));
   UniqueFont label1Font(FittingLabel1Font());

@@ -55,7 +55,9 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   std::wstring Caption() const override;
   void SetCaption(const std::wstring& caption) override;
   std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(window_); }
-  std::uintptr_t IconHandle() const override { return reinterpret_cast<std::uintptr_t>(icon_); }
+  std::uintptr_t IconHandle() const override {
+    return reinterpret_cast<std::uintptr_t>(trayIcon_.get());
+  }
 
   // TrayMenuHost
   void PopupTrayMenu() override;
@@ -91,9 +93,11 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
 
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
-  HICON icon_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   UINT taskbarCreatedMessage_ = 0;
+  UniqueIcon trayIcon_;
+  UniqueIcon smallIcon_;
+  UniqueIcon bigIcon_;
   FocusKeeper focus_;
   UniqueFont font_;
   UniqueFont label1Font_;

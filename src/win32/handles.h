@@ -13,6 +13,9 @@ struct WindowCloser {
 struct GdiObjectCloser {
   void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
+struct IconCloser {
+  void operator()(HICON icon) const { DestroyIcon(icon); }
+};
 struct MenuCloser {
   void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
@@ -21,5 +24,6 @@ using UniqueWindow = UniqueAny<HWND, WindowCloser>;
 using UniqueFont = UniqueAny<HGDIOBJ, GdiObjectCloser>;
 using UniqueBrush = UniqueAny<HGDIOBJ, GdiObjectCloser>;
 using UniqueMenu = UniqueAny<HMENU, MenuCloser>;
+using UniqueIcon = UniqueAny<HICON, IconCloser>;
 
 }  // namespace duskfall
