@@ -1,5 +1,5 @@
 # Windows build: the program (a static GUI executable importing system DLLs only) and, for
-# x64, the end-to-end driver that runs under Wine.
+# x64, the end-to-end driver and the screenshot tool that run under Wine.
 enable_language(RC)
 
 set(duskfall_windows_definitions UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
@@ -56,5 +56,6 @@ add_custom_command(TARGET Duskfall POST_BUILD
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   include(cmake/e2e.cmake)
+  include(tools/screenshot/screenshot.cmake)
 endif()
 include(cmake/package.cmake)
