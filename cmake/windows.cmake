@@ -10,6 +10,10 @@ set(size_options -Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rt
     -fno-threadsafe-statics)
 target_compile_options(duskfall_logic PRIVATE ${size_options})
 
+# Wine cannot switch High Contrast on: scripts/screenshots --high-contrast builds a program that
+# takes it as on, for pictures of how it looks.
+option(DUSKFALL_PRETEND_HIGH_CONTRAST "Take High Contrast as on (pictures under Wine only)" OFF)
+
 add_library(duskfall_win32 STATIC
   src/win32/about_window_win32.cpp
   src/win32/controls_win32.cpp
@@ -17,6 +21,9 @@ add_library(duskfall_win32 STATIC
   src/win32/form1_window.cpp
   src/win32/services_win32.cpp)
 target_include_directories(duskfall_win32 PUBLIC src)
+if(DUSKFALL_PRETEND_HIGH_CONTRAST)
+  target_compile_definitions(duskfall_win32 PRIVATE DUSKFALL_PRETEND_HIGH_CONTRAST)
+endif()
 target_compile_definitions(duskfall_win32 PUBLIC ${duskfall_windows_definitions})
 target_compile_options(duskfall_win32 PRIVATE ${duskfall_warnings} ${size_options})
 target_link_libraries(duskfall_win32 PUBLIC duskfall_logic comctl32 advapi32 shell32 user32

@@ -9,6 +9,9 @@
 namespace duskfall {
 
 inline bool HighContrastOn() {
+#ifdef DUSKFALL_PRETEND_HIGH_CONTRAST
+  return true;  // a build for pictures under Wine, which cannot switch High Contrast on
+#endif
   HIGHCONTRASTW settings{};
   settings.cbSize = sizeof settings;
   return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof settings, &settings, 0) != FALSE &&
