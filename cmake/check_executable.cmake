@@ -1,4 +1,9 @@
-# Fails the build when the executable imports a DLL that is not part of Windows itself.
+# Fails the build when the executable imports a DLL that is not part of Windows itself, or
+# when it has grown to 128 KiB or more.
+file(SIZE ${EXECUTABLE} size)
+if(size GREATER_EQUAL 131072)
+  message(FATAL_ERROR "${EXECUTABLE} has ${size} bytes: it must stay under 128 KiB")
+endif()
 execute_process(COMMAND ${OBJDUMP} -p ${EXECUTABLE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "objdump could not read ${EXECUTABLE}")
