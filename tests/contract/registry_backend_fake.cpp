@@ -1,6 +1,5 @@
 #include "contract/registry_backend.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_services.h"
+#include "fakes/fakes.h"
 
 namespace duskfall::testing {
 
@@ -10,12 +9,15 @@ class FakeBackend : public RegistryBackend {
  public:
   RegistryApi& Api() override { return registry_; }
   const AnsiCodePage& Ansi() override { return ansi_; }
-  void MakeReadOnly(const std::string& keyPath) override { registry_.DenyWrite(keyPath); }
-  int OpenHandles() override { return registry_.OpenHandles(); }
+  void MakeReadOnly(const std::string& keyPath) override {
+    registry_.keys[Lower(keyPath)].readOnly = true;
+  }
+  int OpenHandles() override { return static_cast<int>(registry_.handles.size()); }
 
  private:
   FakeRegistry registry_;
-  FakeAnsiCodePage ansi_;
+  Log log_;
+  FakeSystem ansi_{log_};
 };
 
 }  // namespace
