@@ -3,24 +3,15 @@
 
 namespace duskfall::testing {
 
-namespace {
-
-class FakeBackend : public RegistryBackend {
- public:
-  RegistryApi& Api() override { return registry_; }
-  const AnsiCodePage& Ansi() override { return ansi_; }
-  void MakeReadOnly(const std::string& keyPath) override {
-    registry_.keys[Lower(keyPath)].readOnly = true;
-  }
-  int OpenHandles() override { return static_cast<int>(registry_.handles.size()); }
-
- private:
-  FakeRegistry registry_;
-  Log log_;
-  FakeSystem ansi_{log_};
+struct FakeBackend : RegistryBackend {
+  RegistryApi& Api() override { return registry; }
+  const AnsiCodePage& Ansi() override { return ansi; }
+  void MakeReadOnly(const std::string& key) override { registry.readOnly.insert(Lower(key)); }
+  int OpenHandles() override { return static_cast<int>(registry.handles.size()); }
+  FakeRegistry registry;
+  Log log;
+  FakeSystem ansi{log};
 };
-
-}  // namespace
 
 std::unique_ptr<RegistryBackend> MakeRegistryBackend() { return std::make_unique<FakeBackend>(); }
 

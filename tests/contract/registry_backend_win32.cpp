@@ -8,30 +8,22 @@
 
 namespace duskfall::testing {
 
-namespace {
-
-class WineBackend : public RegistryBackend {
- public:
+struct WineBackend : RegistryBackend {
   WineBackend() { Clear(); }
   ~WineBackend() override { Clear(); }
-  RegistryApi& Api() override { return registry_; }
-  const AnsiCodePage& Ansi() override { return ansi_; }
-  void MakeReadOnly(const std::string& keyPath) override {
-    const std::wstring path(keyPath.begin(), keyPath.end());
-    e2e::MakeKeyReadOnly(path.c_str());
+  RegistryApi& Api() override { return registry; }
+  const AnsiCodePage& Ansi() override { return ansi; }
+  void MakeReadOnly(const std::string& key) override {
+    e2e::MakeKeyReadOnly(std::wstring(key.begin(), key.end()).c_str());
   }
   int OpenHandles() override { return -1; }
-
- private:
   void Clear() {
     e2e::MakeKeyWritable(L"SOFTWARE\\DuskfallContract");
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, kContractKey);
   }
-  RegistryWin32 registry_;
-  AnsiCodePageWin32 ansi_;
+  RegistryWin32 registry;
+  AnsiCodePageWin32 ansi;
 };
-
-}  // namespace
 
 std::unique_ptr<RegistryBackend> MakeRegistryBackend() { return std::make_unique<WineBackend>(); }
 

@@ -10,9 +10,12 @@
 namespace duskfall::testing {
 namespace {
 
-const std::string kSettings = Narrow(kSettingsKey), kMinutes = Narrow(kStoredMinutesValue);
-const std::string kRun = Narrow(kRunKey), kProgram = "C:\\Program Files\\Duskfall.exe";
-constexpr std::int32_t kToday = 46000;
+const std::string kSettings = Lower(kSettingsKey), kMinutes = Lower(kStoredMinutesValue);
+const std::string kRun = Lower(kRunKey), kProgram = "C:\\Program Files\\Duskfall.exe";
+const Bytes kNoData;
+std::vector<Box> Said(const wchar_t* text, std::uint32_t icon = kMbIconInformation) {
+  return Shown(text, icon, kMainTitle);
+}
 
 struct Rig {
   explicit Rig(bool started = true) {
@@ -21,27 +24,19 @@ struct Rig {
       bool cancel = false;
       form.Form_Unload(cancel);
     };
-    registry.keys[Lower(kRun)];
-    registry.PutText(Narrow(kAppPathsKey), "", kProgram);
+    about.loaded = false;
+    registry.keys[kRun];
+    registry.PutText(Lower(kAppPathsKey), "", kProgram);
     if (started) Start(), log.clear();
   }
-  void Start() {
-    form.Form_Initialize();
-    form.Form_Load();
-  }
-  void Choose(const std::wstring& mode) {
-    c.CmbFunction->SetText(mode);
-    form.CmbFunction_Click();
-  }
+  void Start() { form.Form_Initialize(), form.Form_Load(); }
+  void Choose(const std::wstring& mode) { c.CmbFunction->SetText(mode), form.CmbFunction_Click(); }
   void StartWith(const std::wstring& mode, const std::wstring& minutes) {
-    Choose(mode);
-    c.TxtCount->SetText(minutes);
-    form.CmdSaS_Click(0);
+    Choose(mode), c.TxtCount->SetText(minutes), form.CmdSaS_Click(0);
   }
   bool Running() const { return c.CmdSaS[0]->Text() == kCaptionCancel && factory.timer.enabled; }
-  std::ptrdiff_t At(const std::string& prefix) const {
-    return std::find_if(log.begin(), log.end(),
-                        [&](const std::string& entry) { return entry.starts_with(prefix); }) -
+  std::ptrdiff_t At(const std::string& call) const {
+    return std::find_if(log.begin(), log.end(), [&](auto& e) { return e.starts_with(call); }) -
            log.begin();
   }
   // The window went first, then the privilege and the power-off were asked for.
@@ -53,7 +48,7 @@ struct Rig {
   Log log;
   FakeFactory factory{log};
   Form1Controls c = BuildForm1(factory);
-  FakeWindow self{"Form1", log, true}, about{"frmAbout", log, false};
+  FakeWindow self{"Form1", log}, about{"frmAbout", log};
   FakeSystem sys{log};
   FakeRegistry registry;
   ProgramModule module;
@@ -72,28 +67,23 @@ TEST(StartUp, RunsItsStepsInOrderAndRecordsThePlatform) {
 }
 
 TEST(StartUp, StoredMinutesResumeTheCountDownBehindTheTrayIcon) {
-  struct Row {
-    std::uint32_t type;
-    std::string data;
-    bool readOnly;
-    const wchar_t* resumed;  // nullptr: the window stays idle
-  };
-  for (const Row& row :
-       {Row{kRegSz, std::string("15\0", 3), false, L"15"},
-        Row{kRegSz, std::string("15\0", 3), true, L"15"},
-        Row{kRegSz, std::string("  \0", 3), false, L"  "},
-        Row{kRegSz, std::string(1, '\0'), false, nullptr}, Row{kRegBinary, "15", false, nullptr}}) {
+  for (auto [type, data, readOnly, resumed] :
+       std::vector<std::tuple<std::uint32_t, std::string, bool, const wchar_t*>>{
+           {kRegSz, "15", false, L"15"},
+           {kRegSz, "15", true, L"15"},
+           {kRegSz, "  ", false, L"  "},
+           {kRegSz, "", false, nullptr},
+           {kRegBinary, "15", false, nullptr}}) {
     Rig r(false);
-    r.registry.Put(kSettings, kMinutes, row.type, {row.data.begin(), row.data.end()});
-    r.registry.keys[Lower(kSettings)].readOnly = row.readOnly;
+    r.registry.Put(kSettings, kMinutes, type, Bytes(data.c_str(), data.c_str() + data.size() + 1));
+    if (readOnly) r.registry.readOnly = {kSettings};
     r.Start();
-    const bool resumed = row.resumed != nullptr;
-    EXPECT_EQ(r.Running(), resumed) << row.data;
-    EXPECT_EQ(r.self.visible, !resumed);
-    EXPECT_EQ(r.c.LblSaS[1]->Enabled(), resumed);
+    EXPECT_EQ(r.Running(), resumed != nullptr) << data;
+    EXPECT_EQ(r.self.visible, resumed == nullptr);
+    EXPECT_EQ(r.c.LblSaS[1]->Enabled(), resumed != nullptr);
     EXPECT_EQ(r.c.mpopdsk->Text(), resumed ? kMenuCancelDuskfall : kMenuSetDuskfall);
-    EXPECT_EQ(r.c.TxtCount->Text(), resumed ? row.resumed : L"1");
-    EXPECT_TRUE(r.sys.boxes.empty());
+    EXPECT_EQ(r.c.TxtCount->Text(), resumed ? resumed : L"1");
+    EXPECT_EQ(r.sys.boxes, Said(nullptr));
   }
 }
 
@@ -108,13 +98,9 @@ TEST(StartUp, ExitRemovesTheIconKeepsTheSettingAndNeverPowersOff) {
 }
 
 TEST(MinutesValidation, KeepsTheFocusUntilTheBoxHoldsAWholeNumberFromOne) {
-  struct Row {
-    const wchar_t* text;
-    const wchar_t* separator;
-    const wchar_t* message;  // nullptr: accepted silently
-  };
-  for (const Row& row : {
-           Row{L"1", L".", nullptr},
+  for (auto [text, separator, message] :
+       std::vector<std::tuple<const wchar_t*, const wchar_t*, const wchar_t*>>{
+           {L"1", L".", nullptr},
            {L"+5", L".", nullptr},
            {L"\t7 ", L".", nullptr},
            {L"2147483647", L".", nullptr},
@@ -133,81 +119,62 @@ TEST(MinutesValidation, KeepsTheFocusUntilTheBoxHoldsAWholeNumberFromOne) {
            {L"", L".", kMsgWrongType},
            {L"5 apples", L".", kMsgWrongType},
            {L"2.5", L",", kMsgWrongType},
-           {L"5", L"", kMsgUnknownError},
-       }) {
+           {L"5", L"", kMsgUnknownError}}) {
     Rig r;
-    r.sys.separator = row.separator;
-    r.c.TxtCount->SetText(row.text);
+    r.sys.separator = separator;
+    r.c.TxtCount->SetText(text);
     bool cancel = false;
     r.form.TxtCount_Validate(cancel);
-    const bool unknown = row.message == kMsgUnknownError;
-    EXPECT_EQ(cancel, row.message != nullptr && !unknown) << row.text;
-    const Box box{row.message ? row.message : L"", unknown ? kMbIconHand : kMbIconInformation,
-                  kMainTitle};
-    EXPECT_EQ(r.sys.boxes, row.message ? std::vector<Box>{box} : std::vector<Box>{}) << row.text;
+    const bool unknown = message == kMsgUnknownError;
+    EXPECT_EQ(cancel, message && !unknown) << text;
+    EXPECT_EQ(r.sys.boxes, Said(message, unknown ? kMbIconHand : kMbIconInformation)) << text;
   }
 }
 
 TEST(CountDown, EachModeEnablesItsOwnInputAndTickInterval) {
-  struct Row {
-    const wchar_t* mode;
-    bool picker, minutes;
-    std::uint32_t interval;
-  };
   Rig r;
-  for (const Row& row : {Row{kModeFixedTime, true, false, 1000},
-                         {kModeRelativeTime, false, true, 60000},
-                         {kModeNone, false, false, 1000},
-                         {L"relative time", false, false, 1000}}) {
-    r.Choose(kModeFixedTime);
-    r.Choose(row.mode);
-    EXPECT_EQ(r.factory.picker.enabled, row.picker) << row.mode;
-    EXPECT_EQ(r.c.LblSaS[2]->Enabled(), row.picker);
-    EXPECT_EQ(r.c.TxtCount->Enabled(), row.minutes);
-    EXPECT_EQ(r.c.LblSaS[1]->Enabled(), row.minutes);
-    EXPECT_EQ(r.factory.timer.interval, row.interval);
+  for (auto [mode, picker, minutes, interval] :
+       std::vector<std::tuple<const wchar_t*, bool, bool, std::uint32_t>>{
+           {kModeFixedTime, true, false, 1000},
+           {kModeRelativeTime, false, true, 60000},
+           {kModeNone, false, false, 1000},
+           {L"relative time", false, false, 1000}}) {
+    r.Choose(kModeFixedTime), r.Choose(mode);
+    EXPECT_EQ((std::array{r.factory.picker.enabled, r.c.LblSaS[2]->Enabled(),
+                          r.c.TxtCount->Enabled(), r.c.LblSaS[1]->Enabled()}),
+              (std::array{picker, picker, minutes, minutes}))
+        << mode;
+    EXPECT_EQ(r.factory.timer.interval, interval);
   }
 }
 
 TEST(CountDown, SetStartsWhatIsChosenAndCancelGivesTheInputsBack) {
-  struct Row {
-    const wchar_t* mode;
-    const wchar_t* minutes;
-    const wchar_t* refusal;
-  };
-  for (const Row& row : {Row{L"", L"5", kMsgSelectFunction},
-                         {kModeNone, L"5", kMsgSelectFunction},
-                         {kModeRelativeTime, L"", kMsgEnterTime},
-                         {kModeRelativeTime, L"  ", nullptr},
-                         {kModeFixedTime, L"", nullptr}}) {
+  for (auto [mode, minutes, refusal] :
+       std::vector<std::tuple<std::wstring, const wchar_t*, const wchar_t*>>{
+           {L"", L"5", kMsgSelectFunction},
+           {kModeNone, L"5", kMsgSelectFunction},
+           {kModeRelativeTime, L"", kMsgEnterTime},
+           {kModeRelativeTime, L"  ", nullptr},
+           {kModeFixedTime, L"", nullptr}}) {
     Rig r;
-    r.StartWith(row.mode, row.minutes);
+    r.StartWith(mode, minutes);
     r.form.CmdSaS_Click(2);  // no such button
-    if (row.refusal != nullptr) {
-      EXPECT_EQ(r.sys.boxes, (std::vector<Box>{{row.refusal, kMbIconInformation, kMainTitle}}));
-      EXPECT_FALSE(r.factory.timer.enabled);
-      continue;
-    }
-    EXPECT_TRUE(r.Running()) << row.mode;
+    EXPECT_EQ(r.sys.boxes, Said(refusal));
+    EXPECT_EQ(r.Running(), !refusal);
+    if (refusal) continue;
     EXPECT_FALSE(r.c.CmbFunction->Enabled() || r.c.TxtCount->Enabled() || r.factory.picker.enabled);
     r.form.CmdSaS_Click(0);
     EXPECT_EQ(r.c.CmdSaS[0]->Text(), kCaptionSet);
     EXPECT_FALSE(r.factory.timer.enabled);
     EXPECT_TRUE(r.c.CmbFunction->Enabled());
-    EXPECT_EQ(r.factory.picker.enabled, row.mode == std::wstring(kModeFixedTime));
-    EXPECT_EQ(r.c.TxtCount->Enabled(), row.mode == std::wstring(kModeRelativeTime));
-    EXPECT_TRUE(r.sys.boxes.empty());
+    EXPECT_EQ(r.factory.picker.enabled, mode == kModeFixedTime);
+    EXPECT_EQ(r.c.TxtCount->Enabled(), mode == kModeRelativeTime);
   }
 }
 
 TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOff) {
-  struct Row {
-    const wchar_t* minutes;
-    const wchar_t* after;
-    bool fires;
-  };
-  for (const Row& row : {
-           Row{L"1", L"0", true},
+  for (auto [minutes, after, fires] : std::vector<std::tuple<const wchar_t*, const wchar_t*, bool>>{
+           {L"1", L"0", true},
            {L"3", L"2", false},
            {L"2.5", L"1.5", false},
            {L"0.5", L"0", true},
@@ -221,53 +188,44 @@ TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOff) {
            {L"1.9999999999999998", L"1", false},
            {L"25e-1", L"1.5", false},
            {L"0.05e2", L"4", false},
-           {L"12345678901234567890123", L"12345678901234600000000", false},
-       }) {
+           {L"12345678901234567890123", L"12345678901234600000000", false}}) {
     Rig r;
     r.sys.now = DateTime::TimeOfDay(12, 0, 0);  // the picker's time: it must not count here
-    r.StartWith(kModeRelativeTime, row.minutes);
+    r.StartWith(kModeRelativeTime, minutes);
     r.form.TMCounter_Timer();
-    EXPECT_EQ(r.c.TxtCount->Text(), row.after) << row.minutes;
-    EXPECT_EQ(r.Fired(), row.fires) << row.minutes;
+    EXPECT_EQ(r.c.TxtCount->Text(), after) << minutes;
+    EXPECT_EQ(r.Fired(), fires) << minutes;
   }
 }
 
 TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastIt) {
-  constexpr int H = 3600, M = 60, D = 86400;
-  struct Row {
-    DateTime target;
-    int start;
-    std::vector<int> ticks;  // seconds since midnight of the first day
-    int firesAt;             // the tick that fires; -1 for none
-  };
-  const std::vector<Row> rows{
-      {{0, 12 * H}, 12 * H - 3, {12 * H - 2, 12 * H - 1, 12 * H}, 2},
-      {{0, 8 * H}, 9 * H, {9 * H + 1, D + 8 * H}, 1},             // past: tomorrow
-      {{0, 12 * H}, 12 * H - 70, {12 * H - 10, 12 * H + 10}, 1},  // late tick
-      {{0, 12 * H}, 12 * H - 1, {12 * H + 3}, 0},                 // late first tick
-      {{0, 0}, D - 2, {D + 1}, 0},                                // across midnight
-      {{0, 12 * H}, 12 * H - 30, {12 * H + 30}, 0},               // a minute late
-      {{0, 12 * H}, 12 * H - 30, {12 * H + 31}, -1},              // longer: a sleep
-      {{0, 12 * H}, 10 * H, {10 * H + 1, 14 * H, 14 * H + 1, D + 12 * H}, 3},
-      {{0, 12 * H}, 12 * H + 30, {12 * H - 20, 12 * H - 19, 12 * H}, 2},  // clock set back
-      {{0, 12 * H}, 11 * H + 50 * M, {11 * H + 50 * M + 1, 12 * H + 10 * M}, -1},
-      {{0, 12 * H}, 12 * H, {12 * H + 1}, -1},              // started in the target second
-      {{1, 12 * H}, 12 * H - 1, {12 * H + 1, 12 * H}, -1},  // a date part never matches
-  };
-  for (std::size_t i = 0; i < rows.size(); ++i) {
+  constexpr int H = 3600, M = 60, D = 86400, kNoon = 12 * H;
+  // Target, start and ticks in seconds from the first day's midnight; the tick that fires.
+  for (auto [target, start, ticks, firesAt] :
+       std::vector<std::tuple<DateTime, int, std::vector<int>, int>>{
+           {{0, kNoon}, kNoon - 3, {kNoon - 2, kNoon - 1, kNoon}, 2},
+           {{0, 8 * H}, 9 * H, {9 * H + 1, D + 8 * H}, 1},         // past: tomorrow
+           {{0, kNoon}, kNoon - 70, {kNoon - 10, kNoon + 10}, 1},  // a late tick
+           {{0, kNoon}, kNoon - 1, {kNoon + 3}, 0},                // a late first tick
+           {{0, 0}, D - 2, {D + 1}, 0},                            // across midnight
+           {{0, kNoon}, kNoon - 30, {kNoon + 30}, 0},              // a minute late
+           {{0, kNoon}, kNoon - 30, {kNoon + 31}, -1},             // later: a sleep
+           {{0, kNoon}, 10 * H, {10 * H + 1, 14 * H, 14 * H + 1, D + kNoon}, 3},
+           {{0, kNoon}, kNoon + 30, {kNoon - 20, kNoon - 19, kNoon}, 2},  // clock set back
+           {{0, kNoon}, kNoon - 10 * M, {kNoon - 10 * M + 1, kNoon + 10 * M}, -1},  // forward
+           {{0, kNoon}, kNoon, {kNoon + 1}, -1},                // started in the target second
+           {{1, kNoon}, kNoon - 1, {kNoon + 1, kNoon}, -1}}) {  // a date part never matches
     Rig r;
-    auto at = [](int second) { return DateTime{kToday + second / D, second % D}; };
+    auto at = [](int second) { return DateTime{46000 + second / D, second % D}; };
     r.Choose(kModeFixedTime);
-    r.factory.picker.value = rows[i].target;
-    r.sys.now = at(rows[i].start);
+    r.factory.picker.value = target, r.sys.now = at(start);
     r.form.CmdSaS_Click(0);
     int fired = -1;
-    for (int tick = 0; tick < std::ssize(rows[i].ticks) && fired < 0; ++tick) {
-      r.sys.now = at(rows[i].ticks[tick]);
-      r.form.TMCounter_Timer();
+    for (int tick = 0; tick < std::ssize(ticks) && fired < 0; ++tick) {
+      r.sys.now = at(ticks[tick]), r.form.TMCounter_Timer();
       if (r.Fired()) fired = tick;
     }
-    EXPECT_EQ(fired, rows[i].firesAt) << "row " << i;
+    EXPECT_EQ(fired, firesAt) << "start " << start;
     EXPECT_EQ(r.c.TxtCount->Text(), L"1");
   }
 }
@@ -277,36 +235,30 @@ TEST(Tray, TheIconRecordIsAddedAgainForANewTaskbar) {
   r.form.TaskbarCreated();
   EXPECT_EQ(r.log, Log{"Shell_NotifyIconA 0"});
   const NotifyIconRecord& record = r.sys.tray.at(1);
-  EXPECT_EQ(record.hWnd, r.self.Handle());
-  EXPECT_EQ(record.hIcon, r.self.IconHandle());
+  EXPECT_EQ(std::pair(record.hWnd, record.hIcon), std::pair(r.self.Handle(), r.self.IconHandle()));
   EXPECT_EQ(std::wstring(record.szTip.begin(), record.szTip.end()),
             std::wstring(L"Qorvelix Duskfall") + L'\0' + std::wstring(46, L' '));
 }
 
 TEST(Tray, MouseReportsRestoreTheWindowOrOpenTheMenu) {
-  struct Row {
-    double pixels, twipsPerPixel;
-    TwipsPoint pointer;
-    Log log;
-  };
   const Log restore{"Form1.SetState 0", "Form1.SetForeground", "Form1.Show"};
   const Log menu{"Form1.SetForeground", "PopupTrayMenu"};
-  for (const Row& row : {Row{514, 15, {}, restore},
-                         {515, 15, {}, restore},
-                         {513.6, 15, {}, restore},
-                         {517, 15, {}, menu},
-                         {517, 1440.0 / 168, {}, menu},
-                         {512, 15, {}, {}},
-                         {513, 15, {}, {}},
-                         {516, 15, {}, {}},
-                         {1e300, 15, {}, {}},
-                         {517, 15, {517 * 15, 0}, {}}}) {
+  for (auto [pixels, twipsPerPixel, pointer, log] :
+       std::vector<std::tuple<double, double, TwipsPoint, Log>>{{514, 15, {}, restore},
+                                                                {515, 15, {}, restore},
+                                                                {513.6, 15, {}, restore},
+                                                                {517, 15, {}, menu},
+                                                                {517, 1440.0 / 168, {}, menu},
+                                                                {512, 15, {}, {}},
+                                                                {513, 15, {}, {}},
+                                                                {516, 15, {}, {}},
+                                                                {1e300, 15, {}, {}},
+                                                                {517, 15, {7755, 0}, {}}}) {
     Rig r;
     r.self.state = WindowState::kMinimized;
-    r.sys.twipsPerPixel = row.twipsPerPixel;
-    r.sys.pointer = row.pointer;
-    r.form.Form_MouseMove(0, 0, row.pixels * row.twipsPerPixel, 0);
-    EXPECT_EQ(r.log, row.log) << row.pixels;
+    r.sys.twipsPerPixel = twipsPerPixel, r.sys.pointer = pointer;
+    r.form.Form_MouseMove(0, 0, pixels * twipsPerPixel, 0);
+    EXPECT_EQ(r.log, log) << pixels;
   }
 }
 
@@ -314,71 +266,58 @@ TEST(Tray, MinimisingHidesAndTheMenuRestoresShowsAboutOnceAndExits) {
   Rig r;
   for (WindowState state :
        {WindowState::kNormal, WindowState::kMaximized, WindowState::kMinimized}) {
-    r.self.state = state;
-    r.form.Form_Resize();
+    r.self.state = state, r.form.Form_Resize();
     EXPECT_EQ(r.self.visible, state != WindowState::kMinimized);
   }
   r.form.mpoprestore_Click();
   EXPECT_TRUE(r.self.visible && r.self.state == WindowState::kNormal);
-  r.form.mpopabout_Click();
-  r.form.mpopabout_Click();
-  EXPECT_EQ(r.about.loads, 1);
-  EXPECT_TRUE(r.about.visible);
+  r.form.mpopabout_Click(), r.form.mpopabout_Click();
+  EXPECT_TRUE(r.about.visible && r.about.loads == 1);
   r.form.mpopexit_Click();
   EXPECT_FALSE(r.self.loaded);
 }
 
 TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
-  struct Row {
-    bool cancel;  // the menu offers "Cancel Duskfall"
-    const wchar_t* mode;
-    const wchar_t* minutes;
-    bool running;
-    std::string denied, dropped;  // a key without write rights, a key that is gone
-    const wchar_t* box;
-    std::string minutesAfter, runAfter;  // "-": no value
-  };
-  const std::string quoted = '"' + kProgram + '"';
-  for (const Row& row : {
-           Row{false, kModeRelativeTime, L"45", false, "", "", nullptr, "45", quoted},
-           {false, kModeRelativeTime, L"45", true, "", "", kMsgActiveCountDown, "30", "-"},
-           {false, kModeRelativeTime, L"0", false, "", "", kMsgSelectRelative, "30", "-"},
-           {false, kModeRelativeTime, L"-3", false, "", "", kMsgSelectRelative, "30", "-"},
-           {false, kModeFixedTime, L"45", false, "", "", kMsgSelectRelative, "30", "-"},
-           {false, kModeRelativeTime, L"45", false, kSettings, "", kMsgLogonNotStored, "30", "-"},
-           {false, kModeRelativeTime, L"45", false, kRun, "", kMsgLogonNotStored, "30", "-"},
+  const std::string quoted = '"' + kProgram + '"', none = "-";
+  // Cancel (the menu offers it), mode, minutes, running, a read-only key, a missing key; the
+  // box, and the minutes and Run command stored afterwards.
+  for (auto [cancel, mode, minutes, running, denied, gone, box, minutesAfter, runAfter] :
+       std::vector<std::tuple<bool, const wchar_t*, const wchar_t*, bool, std::string, std::string,
+                              const wchar_t*, std::string, std::string>>{
+           {false, kModeRelativeTime, L"45", false, "", "", nullptr, "45", quoted},
+           {false, kModeRelativeTime, L"45", true, "", "", kMsgActiveCountDown, "30", none},
+           {false, kModeRelativeTime, L"0", false, "", "", kMsgSelectRelative, "30", none},
+           {false, kModeRelativeTime, L"-3", false, "", "", kMsgSelectRelative, "30", none},
+           {false, kModeFixedTime, L"45", false, "", "", kMsgSelectRelative, "30", none},
+           {false, kModeRelativeTime, L"45", false, kSettings, "", kMsgLogonNotStored, "30", none},
+           {false, kModeRelativeTime, L"45", false, kRun, "", kMsgLogonNotStored, "30", none},
            {true, kModeRelativeTime, L"45", true, "", "", nullptr, "", ""},
            {true, kModeRelativeTime, L"45", true, kSettings, "", kMsgLogonNotCleared, "30", ""},
-           {true, kModeRelativeTime, L"45", true, "", kSettings, nullptr, "-", ""},
-       }) {
+           {true, kModeRelativeTime, L"45", true, "", kSettings, nullptr, none, ""}}) {
     Rig r;
     r.registry.PutText(kSettings, kMinutes, "30");
-    if (row.cancel) r.registry.PutText(kRun, "Duskfall", kProgram);
-    if (!row.denied.empty()) r.registry.keys[Lower(row.denied)].readOnly = true;
-    r.registry.keys.erase(Lower(row.dropped));
-    if (row.cancel) r.c.mpopdsk->SetText(kMenuCancelDuskfall);
-    r.Choose(row.mode);
-    r.c.TxtCount->SetText(row.minutes);
-    if (row.running) r.form.CmdSaS_Click(0);
-    r.self.Hide();
-    r.form.mpopdsk_Click();
-    const std::vector<Box> boxes{{row.box ? row.box : L"", kMbIconInformation, kMainTitle}};
-    EXPECT_EQ(r.sys.boxes, row.box ? boxes : std::vector<Box>{}) << row.minutes;
-    EXPECT_EQ(r.registry.Text(kSettings, kMinutes), row.minutesAfter);
-    EXPECT_EQ(r.registry.Text(kRun, "Duskfall"), row.runAfter);
-    EXPECT_EQ(r.c.mpopdsk->Text(),
-              (row.box == nullptr) != row.cancel ? kMenuCancelDuskfall : kMenuSetDuskfall);
-    EXPECT_EQ(r.Running(), !row.cancel && (row.box == nullptr || row.running));
-    EXPECT_EQ(r.self.visible, row.cancel);
+    if (cancel) r.registry.PutText(kRun, "Duskfall", kProgram);
+    r.registry.readOnly = {denied}, r.registry.keys.erase(gone);
+    if (cancel) r.c.mpopdsk->SetText(kMenuCancelDuskfall);
+    r.Choose(mode), r.c.TxtCount->SetText(minutes);
+    if (running) r.form.CmdSaS_Click(0);
+    r.self.Hide(), r.form.mpopdsk_Click();
+    EXPECT_EQ(r.sys.boxes, Said(box)) << minutes;
+    EXPECT_EQ(r.registry.Text(kSettings, kMinutes), minutesAfter);
+    EXPECT_EQ(r.registry.Text(kRun, "Duskfall"), runAfter);
+    EXPECT_EQ(r.c.mpopdsk->Text(), !box != cancel ? kMenuCancelDuskfall : kMenuSetDuskfall);
+    EXPECT_EQ(r.Running(), !cancel && (!box || running));
+    EXPECT_EQ(r.self.visible, cancel);
     EXPECT_TRUE(r.registry.handles.empty());
   }
 }
 
 TEST(LogonSetting, TheRunCommandIsQuotedWhenItHoldsABlank) {
-  for (const auto& [path, command] : {std::pair{L"C:\\D.exe", L"C:\\D.exe"},
-                                      {L"C:\\A B\\D.exe", L"\"C:\\A B\\D.exe\""},
-                                      {L"\"C:\\A B\\D.exe\"", L"\"C:\\A B\\D.exe\""},
-                                      {L"", L""}}) {
+  for (auto [path, command] : std::vector<std::pair<std::wstring, std::wstring>>{
+           {L"C:\\D.exe", L"C:\\D.exe"},
+           {L"C:\\A B\\D.exe", L"\"C:\\A B\\D.exe\""},
+           {L"\"C:\\A B\\D.exe\"", L"\"C:\\A B\\D.exe\""},
+           {L"", L""}}) {
     EXPECT_EQ(QuotedCommandPath(path), command);
   }
 }
