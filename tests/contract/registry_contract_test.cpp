@@ -90,20 +90,17 @@ TEST_F(RegistryContract, StoredDataIsReadAsItsTypeSays) {
   }
 }
 
-TEST_F(RegistryContract, KeysAreMadeOnlyByCreatingThem) {
-  EXPECT_EQ(WriteMachineValue(Routines(), kKey + L"\\A", L"v", L"1", kRegSz), kErrorFileNotFound);
-  EXPECT_EQ(ReadString(L"v", kKey + L"\\A"), L"");
-  CreateRegistryKey(Routines(), kKey + L"\\A\\B", kHkeyLocalMachineValue);
-  CreateRegistryKey(Routines(), kKey + L"\\A\\B", kHkeyLocalMachineValue);
-  EXPECT_EQ(WriteMachineValue(Routines(), kKey + L"\\A\\B", L"v", L"1", kRegSz), kErrorSuccess);
+TEST_F(RegistryContract, KeysAreMadeOnlyByCreatingThemAndReadOnlyKeysAreStillRead) {
+  const std::wstring nested = kKey + L"\\A\\B";
+  EXPECT_EQ(WriteMachineValue(Routines(), nested, L"v", L"1", kRegSz), kErrorFileNotFound);
+  CreateRegistryKey(Routines(), nested, kHkeyLocalMachineValue);
+  CreateRegistryKey(Routines(), nested, kHkeyLocalMachineValue);
+  EXPECT_EQ(WriteMachineValue(Routines(), nested, L"v", L"1", kRegSz), kErrorSuccess);
   EXPECT_EQ(ReadString(L"v", kKey + L"\\a\\b"), L"1");
-}
-
-TEST_F(RegistryContract, AReadOnlyKeyIsStillReadButNotWritten) {
-  WriteMachineValue(Routines(), kKey, L"minutes", L"15", kRegSz);
+  WriteMachineValue(Routines(), kKey, L"v", L"15", kRegSz);
   backend_->MakeReadOnly(kContractKey);
-  EXPECT_EQ(WriteMachineValue(Routines(), kKey, L"minutes", L"20", kRegSz), kErrorAccessDenied);
-  EXPECT_EQ(ReadString(L"minutes"), L"15");
+  EXPECT_EQ(WriteMachineValue(Routines(), kKey, L"v", L"20", kRegSz), kErrorAccessDenied);
+  EXPECT_EQ(ReadString(L"v"), L"15");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cwctype>
 #include <functional>
 #include <map>
 #include <memory>
@@ -21,10 +22,10 @@ using Bytes = std::vector<std::uint8_t>;
 
 inline std::string Lower(std::wstring_view text) {
   std::string lower;
-  for (wchar_t c : text) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  for (wchar_t c : text) lower += static_cast<char>(std::towlower(c));
   return lower;
 }
-inline std::string Lower(const std::string& text) {
+inline std::string Lower(std::string_view text) {
   return Lower(std::wstring(text.begin(), text.end()));
 }
 
@@ -34,7 +35,6 @@ struct FakeRegistry : RegistryApi {
   std::map<std::string, std::map<std::string, std::pair<std::uint32_t, Bytes>>> keys;
   std::set<std::string> readOnly;  // as for a user without administrator rights
   std::map<RegKey, std::pair<std::string, std::uint32_t>> handles;  // open: key path, access
-  bool refuseCreate = false;
   Log* log = nullptr;
 
   void Put(const std::string& key, const std::string& name, std::uint32_t type, Bytes data) {
@@ -59,14 +59,11 @@ struct FakeRegistry : RegistryApi {
   std::int32_t RegCreateKeyExA(RegKey root, const std::string& key, std::uint32_t,
                                std::uint32_t access, RegKey* result, std::uint32_t*) override {
     Note("RegCreateKeyExA " + Lower(key) + " " + std::to_string(access));
-    if (root != kHkeyLocalMachine || (refuseCreate && !keys.count(Lower(key)))) {
-      return *result = 0, kErrorAccessDenied;
-    }
-    return keys[Lower(key)], Grant(key, access, result);
+    return root == kHkeyLocalMachine ? (keys[Lower(key)], Grant(key, access, result))
+                                     : (*result = 0, kErrorInvalidHandle);
   }
   std::int32_t RegQueryValueExA(RegKey key, const std::string& name, std::uint32_t* type,
                                 std::uint8_t* data, std::uint32_t* size) override {
-    Note("RegQueryValueExA " + name);
     if (!(handles.at(key).second & kKeyQueryValue)) return kErrorAccessDenied;
     const auto& values = keys[handles.at(key).first];
     if (!values.count(Lower(name))) return kErrorFileNotFound;

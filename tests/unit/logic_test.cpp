@@ -1,9 +1,12 @@
-// Form1's handlers on the fakes: start-up, the minutes box, modes, the count-down, the tray and
-// the logon count-down, each read back as the user or the system would see it.
+// The program's logic on the fakes: start-up, the minutes box, modes, the count-down, the tray,
+// the logon count-down, the power-off, the registry rights and the About window, each read back
+// as the user or the system would see it.
 #include <gtest/gtest.h>
 
+#include "about/about_window.h"
 #include "app/texts.h"
 #include "fakes/fakes.h"
+#include "power/power_off.h"
 #include "settings/logon_setting.h"
 #include "settings/settings_keys.h"
 
@@ -12,20 +15,20 @@ namespace {
 
 const std::string kSettings = Lower(kSettingsKey), kMinutes = Lower(kStoredMinutesValue);
 const std::string kRun = Lower(kRunKey), kProgram = "C:\\Program Files\\Duskfall.exe";
-const Bytes kNoData;
+
 std::vector<Box> Said(const wchar_t* text, std::uint32_t icon = kMbIconInformation) {
   return Shown(text, icon, kMainTitle);
 }
+Bytes Sz(const std::string& text) { return Bytes(text.c_str(), text.c_str() + text.size() + 1); }
 
+// Form1 on the fakes, started with nothing stored unless told otherwise.
 struct Rig {
   explicit Rig(bool started = true) {
-    registry.log = &log;
+    registry.log = &log, about.loaded = false, registry.keys[kRun];
     self.onUnload = [this] {
       bool cancel = false;
       form.Form_Unload(cancel);
     };
-    about.loaded = false;
-    registry.keys[kRun];
     registry.PutText(Lower(kAppPathsKey), "", kProgram);
     if (started) Start(), log.clear();
   }
@@ -35,14 +38,10 @@ struct Rig {
     Choose(mode), c.TxtCount->SetText(minutes), form.CmdSaS_Click(0);
   }
   bool Running() const { return c.CmdSaS[0]->Text() == kCaptionCancel && factory.timer.enabled; }
-  std::ptrdiff_t At(const std::string& call) const {
-    return std::find_if(log.begin(), log.end(), [&](auto& e) { return e.starts_with(call); }) -
-           log.begin();
-  }
   // The window went first, then the privilege and the power-off were asked for.
   bool Fired() const {
-    return At("Form1.Unload") < At("GetCurrentProcess") &&
-           At("GetCurrentProcess") < At("ExitWindowsEx") && At("ExitWindowsEx") < std::ssize(log);
+    return !std::ranges::search(log, Log{"Form1.Unload", "GetCurrentProcess"}).empty() &&
+           log.back().starts_with("ExitWindowsEx");
   }
 
   Log log;
@@ -58,11 +57,10 @@ struct Rig {
 TEST(StartUp, RunsItsStepsInOrderAndRecordsThePlatform) {
   Rig r(false);
   r.Start();
-  EXPECT_EQ(r.log,
-            (Log{"RegCreateKeyExA " + kSettings + " 63", "RegCloseKey", "Form1.Show",
-                 "Form1.Refresh", "Shell_NotifyIconA 0", "Clear", "AddItem  ", "AddItem Fixed Time",
-                 "AddItem Relative Time", "RegOpenKeyExA " + kSettings + " 131097",
-                 "RegQueryValueExA " + kMinutes, "RegCloseKey"}));
+  EXPECT_EQ(r.log, (Log{"RegCreateKeyExA " + kSettings + " 63", "RegCloseKey", "Form1.Show",
+                        "Form1.Refresh", "Shell_NotifyIconA 0", "Clear", "AddItem  ",
+                        "AddItem Fixed Time", "AddItem Relative Time",
+                        "RegOpenKeyExA " + kSettings + " 131097", "RegCloseKey"}));
   EXPECT_EQ(r.module.PlatformIsNT, 1);
 }
 
@@ -75,26 +73,17 @@ TEST(StartUp, StoredMinutesResumeTheCountDownBehindTheTrayIcon) {
            {kRegSz, "", false, nullptr},
            {kRegBinary, "15", false, nullptr}}) {
     Rig r(false);
-    r.registry.Put(kSettings, kMinutes, type, Bytes(data.c_str(), data.c_str() + data.size() + 1));
+    r.registry.Put(kSettings, kMinutes, type, Sz(data));
     if (readOnly) r.registry.readOnly = {kSettings};
     r.Start();
-    EXPECT_EQ(r.Running(), resumed != nullptr) << data;
-    EXPECT_EQ(r.self.visible, resumed == nullptr);
-    EXPECT_EQ(r.c.LblSaS[1]->Enabled(), resumed != nullptr);
+    const bool on = resumed != nullptr;
+    EXPECT_EQ((std::array{r.Running(), !r.self.visible, r.c.LblSaS[1]->Enabled()}),
+              (std::array{on, on, on}))
+        << data;
     EXPECT_EQ(r.c.mpopdsk->Text(), resumed ? kMenuCancelDuskfall : kMenuSetDuskfall);
     EXPECT_EQ(r.c.TxtCount->Text(), resumed ? resumed : L"1");
     EXPECT_EQ(r.sys.boxes, Said(nullptr));
   }
-}
-
-TEST(StartUp, ExitRemovesTheIconKeepsTheSettingAndNeverPowersOff) {
-  Rig r(false);
-  r.registry.PutText(kSettings, kMinutes, "15");
-  r.Start();
-  r.log.clear();
-  r.form.CmdSaS_Click(1);
-  EXPECT_EQ(r.log, (Log{"Shell_NotifyIconA 2", "Form1.Unload"}));
-  EXPECT_EQ(r.registry.Text(kSettings, kMinutes), "15");
 }
 
 TEST(MinutesValidation, KeepsTheFocusUntilTheBoxHoldsAWholeNumberFromOne) {
@@ -121,8 +110,7 @@ TEST(MinutesValidation, KeepsTheFocusUntilTheBoxHoldsAWholeNumberFromOne) {
            {L"2.5", L",", kMsgWrongType},
            {L"5", L"", kMsgUnknownError}}) {
     Rig r;
-    r.sys.separator = separator;
-    r.c.TxtCount->SetText(text);
+    r.sys.separator = separator, r.c.TxtCount->SetText(text);
     bool cancel = false;
     r.form.TxtCount_Validate(cancel);
     const bool unknown = message == kMsgUnknownError;
@@ -164,11 +152,10 @@ TEST(CountDown, SetStartsWhatIsChosenAndCancelGivesTheInputsBack) {
     if (refusal) continue;
     EXPECT_FALSE(r.c.CmbFunction->Enabled() || r.c.TxtCount->Enabled() || r.factory.picker.enabled);
     r.form.CmdSaS_Click(0);
-    EXPECT_EQ(r.c.CmdSaS[0]->Text(), kCaptionSet);
-    EXPECT_FALSE(r.factory.timer.enabled);
-    EXPECT_TRUE(r.c.CmbFunction->Enabled());
-    EXPECT_EQ(r.factory.picker.enabled, mode == kModeFixedTime);
-    EXPECT_EQ(r.c.TxtCount->Enabled(), mode == kModeRelativeTime);
+    EXPECT_EQ(
+        (std::array{r.c.CmdSaS[0]->Text() == kCaptionSet, r.factory.timer.enabled,
+                    r.c.CmbFunction->Enabled(), r.factory.picker.enabled, r.c.TxtCount->Enabled()}),
+        (std::array{true, false, true, mode == kModeFixedTime, mode == kModeRelativeTime}));
   }
 }
 
@@ -191,15 +178,14 @@ TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOff) {
            {L"12345678901234567890123", L"12345678901234600000000", false}}) {
     Rig r;
     r.sys.now = DateTime::TimeOfDay(12, 0, 0);  // the picker's time: it must not count here
-    r.StartWith(kModeRelativeTime, minutes);
-    r.form.TMCounter_Timer();
+    r.StartWith(kModeRelativeTime, minutes), r.form.TMCounter_Timer();
     EXPECT_EQ(r.c.TxtCount->Text(), after) << minutes;
     EXPECT_EQ(r.Fired(), fires) << minutes;
   }
 }
 
 TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastIt) {
-  constexpr int H = 3600, M = 60, D = 86400, kNoon = 12 * H;
+  constexpr int H = 3600, D = 86400, kNoon = 12 * H;
   // Target, start and ticks in seconds from the first day's midnight; the tick that fires.
   for (auto [target, start, ticks, firesAt] :
        std::vector<std::tuple<DateTime, int, std::vector<int>, int>>{
@@ -212,14 +198,13 @@ TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastIt) {
            {{0, kNoon}, kNoon - 30, {kNoon + 31}, -1},             // later: a sleep
            {{0, kNoon}, 10 * H, {10 * H + 1, 14 * H, 14 * H + 1, D + kNoon}, 3},
            {{0, kNoon}, kNoon + 30, {kNoon - 20, kNoon - 19, kNoon}, 2},  // clock set back
-           {{0, kNoon}, kNoon - 10 * M, {kNoon - 10 * M + 1, kNoon + 10 * M}, -1},  // forward
+           {{0, kNoon}, kNoon - 600, {kNoon - 599, kNoon + 600}, -1},     // clock set forward
            {{0, kNoon}, kNoon, {kNoon + 1}, -1},                // started in the target second
            {{1, kNoon}, kNoon - 1, {kNoon + 1, kNoon}, -1}}) {  // a date part never matches
     Rig r;
     auto at = [](int second) { return DateTime{46000 + second / D, second % D}; };
     r.Choose(kModeFixedTime);
-    r.factory.picker.value = target, r.sys.now = at(start);
-    r.form.CmdSaS_Click(0);
+    r.factory.picker.value = target, r.sys.now = at(start), r.form.CmdSaS_Click(0);
     int fired = -1;
     for (int tick = 0; tick < std::ssize(ticks) && fired < 0; ++tick) {
       r.sys.now = at(ticks[tick]), r.form.TMCounter_Timer();
@@ -255,7 +240,6 @@ TEST(Tray, MouseReportsRestoreTheWindowOrOpenTheMenu) {
                                                                 {1e300, 15, {}, {}},
                                                                 {517, 15, {7755, 0}, {}}}) {
     Rig r;
-    r.self.state = WindowState::kMinimized;
     r.sys.twipsPerPixel = twipsPerPixel, r.sys.pointer = pointer;
     r.form.Form_MouseMove(0, 0, pixels * twipsPerPixel, 0);
     EXPECT_EQ(r.log, log) << pixels;
@@ -273,8 +257,8 @@ TEST(Tray, MinimisingHidesAndTheMenuRestoresShowsAboutOnceAndExits) {
   EXPECT_TRUE(r.self.visible && r.self.state == WindowState::kNormal);
   r.form.mpopabout_Click(), r.form.mpopabout_Click();
   EXPECT_TRUE(r.about.visible && r.about.loads == 1);
-  r.form.mpopexit_Click();
-  EXPECT_FALSE(r.self.loaded);
+  r.log.clear(), r.form.mpopexit_Click();
+  EXPECT_EQ(r.log, (Log{"Shell_NotifyIconA 2", "Form1.Unload"}));
 }
 
 TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
@@ -297,28 +281,133 @@ TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
     Rig r;
     r.registry.PutText(kSettings, kMinutes, "30");
     if (cancel) r.registry.PutText(kRun, "Duskfall", kProgram);
-    r.registry.readOnly = {denied}, r.registry.keys.erase(gone);
     if (cancel) r.c.mpopdsk->SetText(kMenuCancelDuskfall);
+    r.registry.readOnly = {denied}, r.registry.keys.erase(gone);
     r.Choose(mode), r.c.TxtCount->SetText(minutes);
     if (running) r.form.CmdSaS_Click(0);
     r.self.Hide(), r.form.mpopdsk_Click();
     EXPECT_EQ(r.sys.boxes, Said(box)) << minutes;
-    EXPECT_EQ(r.registry.Text(kSettings, kMinutes), minutesAfter);
-    EXPECT_EQ(r.registry.Text(kRun, "Duskfall"), runAfter);
+    EXPECT_EQ(r.registry.Text(kSettings, kMinutes) + " " + r.registry.Text(kRun, "Duskfall"),
+              minutesAfter + " " + runAfter);
     EXPECT_EQ(r.c.mpopdsk->Text(), !box != cancel ? kMenuCancelDuskfall : kMenuSetDuskfall);
     EXPECT_EQ(r.Running(), !cancel && (!box || running));
     EXPECT_EQ(r.self.visible, cancel);
     EXPECT_TRUE(r.registry.handles.empty());
   }
+  EXPECT_EQ(
+      QuotedCommandPath(L"C:\\D.exe") + QuotedCommandPath(L"\"C:\\A B\"") + QuotedCommandPath(L""),
+      L"C:\\D.exe\"C:\\A B\"");
 }
 
-TEST(LogonSetting, TheRunCommandIsQuotedWhenItHoldsABlank) {
-  for (auto [path, command] : std::vector<std::pair<std::wstring, std::wstring>>{
-           {L"C:\\D.exe", L"C:\\D.exe"},
-           {L"C:\\A B\\D.exe", L"\"C:\\A B\\D.exe\""},
-           {L"\"C:\\A B\\D.exe\"", L"\"C:\\A B\\D.exe\""},
-           {L"", L""}}) {
-    EXPECT_EQ(QuotedCommandPath(path), command);
+TEST(PowerOff, TheNTFamilyEnablesTheShutdownPrivilegeFirst) {
+  Rig r;
+  PowerOffMachine(r.sys, r.sys, 1);
+  EXPECT_EQ(r.log, (Log{"GetCurrentProcess", "OpenProcessToken 153 40",
+                        "LookupPrivilegeValueA '' SeShutdownPrivilege",
+                        "AdjustTokenPrivileges 68 0 1 19 2 16", "CloseHandle 68",
+                        "ExitWindowsEx 12 4294967295"}));
+  for (std::int32_t notNT : {0, -1}) {
+    r.log.clear(), PowerOffMachine(r.sys, r.sys, notNT);
+    EXPECT_EQ(r.log, Log{"ExitWindowsEx 12 4294967295"});
+  }
+  EXPECT_TRUE(r.sys.boxes.empty());
+  EXPECT_EQ(std::pair(PlatformIsNTFromVersion(0x7FFFFFFF), PlatformIsNTFromVersion(0x80000000)),
+            std::pair(1, 0));
+}
+
+TEST(PowerOff, EachFailedStepIsReportedOnceUnderItsOwnNameAndThePowerOffFollows) {
+  // The call, the error it leaves, whether it also fails, the platform flag, the report.
+  for (auto [step, error, fails, nt, report] :
+       std::vector<std::tuple<std::string, std::uint32_t, bool, int, const wchar_t*>>{
+           {"GetCurrentProcess", 6, true, 1, L"GetCurrentProcess error==6"},
+           {"OpenProcessToken", 5, true, 1, L"OpenProcessToken error==5"},
+           {"LookupPrivilegeValueA", 0x80070005, true, 1,
+            L"LookupPrivilegeValue error==-2147024891"},
+           {"AdjustTokenPrivileges", 1300, false, 1, L"AdjustTokenPrivileges error==1300"},
+           {"ExitWindowsEx", 1314, true, 0, L"ExitWindowsEx error==1314"},
+           {"ExitWindowsEx", 183, false, 0, nullptr}}) {
+    Rig r;
+    r.sys.failWith[step] = {error, fails}, PowerOffMachine(r.sys, r.sys, nt);
+    EXPECT_EQ(r.sys.boxes, Shown(report, kMbOk, kAppTitle)) << step;
+    EXPECT_TRUE(r.log.back().starts_with("ExitWindowsEx"));
+    EXPECT_EQ(std::ranges::count(r.log, "CloseHandle 0"), 0);
+  }
+}
+
+TEST(RegistryRoutines, ReadsAskForReadRightsOnlyAndEveryKeyIsClosedAtOnce) {
+  Rig r;
+  const Registry routines{r.registry, r.sys};
+  std::wstring text;
+  ReadRegistryString(routines, L"-2147483646", kRunKey, L"v", text);
+  CreateRegistryKey(routines, kRunKey, kHkeyLocalMachineValue);
+  WriteMachineValue(routines, kRunKey, L"v", L"2", kRegSz);
+  GetKeyValue(routines, kHkeyLocalMachine, kRunKey, L"v", text);
+  EXPECT_EQ(r.log,
+            (Log{"RegOpenKeyExA " + kRun + " 131097", "RegCloseKey",
+                 "RegCreateKeyExA " + kRun + " 63", "RegCloseKey", "RegOpenKeyExA " + kRun + " 63",
+                 "RegCloseKey", "RegOpenKeyExA " + kRun + " 131097", "RegCloseKey"}));
+}
+
+TEST(AboutWindow, GetKeyValueGivesTextsAndIntegersAndFailsPlainly) {
+  // The stored type (-1: no value, -2: no key either) and data; the result and the text, which
+  // is "old" on entry.
+  for (auto [type, data, read, text] :
+       std::vector<std::tuple<int, Bytes, std::optional<bool>, std::wstring>>{
+           {kRegSz, Sz("C:\\x"), true, L"C:\\x"},
+           {kRegSz, {'a', 'b'}, true, L"ab"},
+           {kRegSz, Sz(std::string(1023, 'x')), true, std::wstring(1023, L'x')},
+           {kRegSz, Sz(std::string(1024, 'x')), false, L""},
+           {kRegSz, {}, std::nullopt, L"old"},
+           {kRegDword, {0x0A, 0x01, 0xFF, 0x12}, true, L"&hold12FF1A"},
+           {kRegExpandSz, Sz("%x%"), true, L"old"},
+           {-1, {}, false, L""},
+           {-2, {}, false, L""}}) {
+    Rig r;
+    if (type == -2) r.registry.keys.erase(kRun);
+    if (type >= 0) r.registry.Put(kRun, "v", type, data);
+    std::wstring value = L"old";
+    EXPECT_EQ(GetKeyValue({r.registry, r.sys}, kHkeyLocalMachine, kRunKey, L"v", value), read);
+    EXPECT_EQ(value, text) << type;
+    EXPECT_TRUE(r.registry.handles.empty());
+  }
+}
+
+TEST(AboutWindow, SystemInformationStartsFromThePathOrTheFolderOrIsUnavailable) {
+  // The PATH value (nullptr: none; "": no data), whether the folder holds the tool; the start.
+  for (auto [path, inFolder, started, unavailable] :
+       std::vector<std::tuple<const char*, bool, Log, bool>>{
+           {"C:\\T\\m.exe", true, {"StartProgram C:\\T\\m.exe"}, false},
+           {"C:\\Gone.exe", true, {"StartProgram C:\\Gone.exe"}, true},
+           {nullptr, true, {"StartProgram C:\\T\\MSINFO32.EXE"}, false},
+           {nullptr, false, {}, true},
+           {"", true, {}, true}}) {
+    Rig r;
+    const Bytes data = path && *path ? Sz(path) : Bytes{};
+    if (path) r.registry.Put("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", kRegSz, data);
+    r.registry.PutText("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", "C:\\T");
+    if (inFolder) r.sys.files = {L"C:\\T\\MSINFO32.EXE"};
+    r.sys.startable = {L"C:\\T\\m.exe", L"C:\\T\\MSINFO32.EXE"};
+    r.registry.log = nullptr, StartSysInfo({r.registry, r.sys}, r.sys, r.sys);
+    EXPECT_EQ(r.log, started);
+    EXPECT_EQ(r.sys.boxes, Shown(unavailable ? kMsgSysInfoUnavailable : nullptr, kMbOk, kAppTitle));
+  }
+}
+
+TEST(AboutWindow, LoadWritesTitleAndVersionAndOkUnloads) {
+  Rig r;
+  FrmAbout about(r.about, {r.c.LblSaS[0], r.c.LblSaS[1]}, {r.registry, r.sys}, r.sys, r.sys);
+  r.about.Load(), about.Form_Load();
+  EXPECT_EQ(r.about.caption + L"|" + r.c.LblSaS[0]->Text() + L"|" + r.c.LblSaS[1]->Text(),
+            L"About Duskfall|Duskfall|Version 1.0.2");
+  about.cmdOK_Click();
+  EXPECT_FALSE(r.about.loaded);
+}
+
+TEST(DateTimeScale, CountsDaysFromThe30thOfDecember1899BothWays) {
+  EXPECT_EQ(DateTime::FromCivil({1900, 1, 1, 12, 34, 56}), (DateTime{2, 45296}));
+  EXPECT_EQ(DateTime::FromCivil({2000, 3, 1}).days, 36586);
+  for (std::int32_t day = -109205; day <= 2958465; day += 997) {
+    EXPECT_EQ(DateTime::FromCivil(DateTime{day, 1}.ToCivil()), (DateTime{day, 1}));
   }
 }
 
