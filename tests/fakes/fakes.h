@@ -1,5 +1,5 @@
 // In-memory stand-ins for the registry, the controls, the windows and the system services. They
-// hold what the real ones would show and write every call into one shared log, so a test reads
+// hold what the real ones would show and write their calls into one shared log, so a test reads
 // the state a user sees and the order the system was asked in.
 #pragma once
 
@@ -9,9 +9,7 @@
 #include <map>
 #include <memory>
 #include <set>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "app/form_builder.h"
 
@@ -19,6 +17,7 @@ namespace duskfall::testing {
 
 using Log = std::vector<std::string>;
 using Bytes = std::vector<std::uint8_t>;
+using Box = std::tuple<std::wstring, std::uint32_t, std::wstring>;  // text, style, title
 
 inline std::string Lower(std::wstring_view text) {
   std::string lower;
@@ -28,46 +27,49 @@ inline std::string Lower(std::wstring_view text) {
 inline std::string Lower(std::string_view text) {
   return Lower(std::wstring(text.begin(), text.end()));
 }
+// A text as REG_SZ data, with its terminating NUL.
+inline Bytes Sz(const std::string& text) {
+  return Bytes(text.c_str(), text.c_str() + text.size() + 1);
+}
+// The boxes a test expects: one, or none for a null text.
+inline std::vector<Box> Shown(const wchar_t* text, std::uint32_t style, const wchar_t* title) {
+  return text ? std::vector<Box>{{text, style, title}} : std::vector<Box>{};
+}
 
 // HKEY_LOCAL_MACHINE as a map of key paths to values, case-insensitive, answering like advapi32:
 // missing keys and values give 2, rights that a handle or a read-only key lacks give 5.
 struct FakeRegistry : RegistryApi {
   std::map<std::string, std::map<std::string, std::pair<std::uint32_t, Bytes>>> keys;
   std::set<std::string> readOnly;  // as for a user without administrator rights
-  std::map<RegKey, std::pair<std::string, std::uint32_t>> handles;  // open: key path, access
+  std::map<RegKey, std::pair<std::string, std::uint32_t>> handles;  // open: key, access
   Log* log = nullptr;
+  RegKey opened = 0;
 
   void Put(const std::string& key, const std::string& name, std::uint32_t type, Bytes data) {
     keys[Lower(key)][Lower(name)] = {type, std::move(data)};
   }
-  void PutText(const std::string& key, const std::string& name, const std::string& text) {
-    Put(key, name, kRegSz, Bytes(text.c_str(), text.c_str() + text.size() + 1));
-  }
-  // A text value without its terminating NUL; "-" when there is no such value.
+  // A text value without its terminating NUL; "-" for no value, or one stored without the NUL.
   std::string Text(const std::string& key, const std::string& name) {
-    if (!keys[Lower(key)].count(Lower(name))) return "-";
-    const Bytes& data = keys[Lower(key)][Lower(name)].second;
-    return std::string(data.begin(), data.end() - (!data.empty() && data.back() == 0));
+    const Bytes data =
+        keys[Lower(key)].count(Lower(name)) ? keys[Lower(key)][Lower(name)].second : Bytes{};
+    return data.empty() || data.back() != 0 ? "-" : std::string(data.begin(), data.end() - 1);
   }
-
   std::int32_t RegOpenKeyExA(RegKey root, const std::string& key, std::uint32_t,
                              std::uint32_t access, RegKey* result) override {
-    Note("RegOpenKeyExA " + Lower(key) + " " + std::to_string(access));
-    return root == kHkeyLocalMachine && keys.count(Lower(key)) ? Grant(key, access, result)
-                                                               : (*result = 0, kErrorFileNotFound);
+    if (root != kHkeyLocalMachine || !keys.count(Lower(key)))
+      return *result = 0, kErrorFileNotFound;
+    return Grant("RegOpenKeyExA", key, access, result);
   }
-  std::int32_t RegCreateKeyExA(RegKey root, const std::string& key, std::uint32_t,
-                               std::uint32_t access, RegKey* result, std::uint32_t*) override {
-    Note("RegCreateKeyExA " + Lower(key) + " " + std::to_string(access));
-    return root == kHkeyLocalMachine ? (keys[Lower(key)], Grant(key, access, result))
-                                     : (*result = 0, kErrorInvalidHandle);
+  std::int32_t RegCreateKeyExA(RegKey, const std::string& key, std::uint32_t, std::uint32_t access,
+                               RegKey* result, std::uint32_t*) override {
+    return keys[Lower(key)], Grant("RegCreateKeyExA", key, access, result);
   }
   std::int32_t RegQueryValueExA(RegKey key, const std::string& name, std::uint32_t* type,
                                 std::uint8_t* data, std::uint32_t* size) override {
-    if (!(handles.at(key).second & kKeyQueryValue)) return kErrorAccessDenied;
-    const auto& values = keys[handles.at(key).first];
-    if (!values.count(Lower(name))) return kErrorFileNotFound;
-    const auto& [stored, bytes] = values.at(Lower(name));
+    const auto& [path, access] = handles.at(key);
+    if (!(access & kKeyQueryValue)) return kErrorAccessDenied;
+    if (!keys[path].count(Lower(name))) return kErrorFileNotFound;
+    const auto& [stored, bytes] = keys[path][Lower(name)];
     const bool fits = data == nullptr || *size >= bytes.size();
     if (data != nullptr && fits) std::copy(bytes.begin(), bytes.end(), data);
     *type = stored, *size = static_cast<std::uint32_t>(bytes.size());
@@ -80,27 +82,18 @@ struct FakeRegistry : RegistryApi {
     return kErrorSuccess;
   }
   std::int32_t RegCloseKey(RegKey key) override {
-    Note("RegCloseKey");
+    if (log != nullptr) log->push_back("RegCloseKey");
     return handles.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
   }
-
- private:
-  void Note(const std::string& call) { log ? log->push_back(call) : void(); }
-  std::int32_t Grant(const std::string& key, std::uint32_t access, RegKey* result) {
+  std::int32_t Grant(const char* call, const std::string& key, std::uint32_t access,
+                     RegKey* result) {
+    if (log != nullptr) log->push_back(call + (" " + Lower(key)) + " " + std::to_string(access));
     *result = 0;
     if (readOnly.count(Lower(key)) && (access & ~kKeyRead)) return kErrorAccessDenied;
-    handles[*result = 0x1000 + 4 * ++opened_] = {Lower(key), access};
+    handles[*result = 0x1000 + 4 * ++opened] = {Lower(key), access};
     return kErrorSuccess;
   }
-  RegKey opened_ = 0;
 };
-
-using Box = std::tuple<std::wstring, std::uint32_t, std::wstring>;  // text, style, title
-
-// The boxes a test expects: one, or none for a null text.
-inline std::vector<Box> Shown(const wchar_t* text, std::uint32_t style, const wchar_t* title) {
-  return text ? std::vector<Box>{{text, style, title}} : std::vector<Box>{};
-}
 
 // Every other system service: message boxes, the code page (Latin-1), the tray, the power-off
 // calls, clock, locale, program launch and the tray menu. Calls are logged with their arguments.
@@ -163,26 +156,24 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
   void PopupTrayMenu() override { Step("PopupTrayMenu"); }
   TwipsPoint PointerPosition() const override { return pointer; }
 
- private:
   // Logs the call; a call named in failWith leaves its error behind and may fail.
   template <typename... Args>
   bool Step(const char* call, Args... args) {
     log.push_back(call);
     ((log.back() += " " + std::to_string(args)), ...);
     const auto failing = failWith.find(log.back().substr(0, log.back().find(' ')));
-    if (failing == failWith.end()) return true;
-    lastError = failing->second.first;
-    return !failing->second.second;
+    if (failing != failWith.end()) lastError = failing->second.first;
+    return failing == failWith.end() || !failing->second.second;
   }
 };
 
-// Every control with a text: buttons, labels, the text box, menu items and the mode list, whose
-// filling is logged.
-struct FakeControl : ListControl {
+// Every control with a text (the mode list's filling is logged), and the timer.
+struct FakeControl : ListControl, Timer {
   explicit FakeControl(Log& shared) : log(shared) {}
   Log& log;
   std::wstring text;
   bool enabled = true;
+  std::uint32_t interval = 0;
   std::vector<std::wstring> items;
   std::wstring Text() const override { return text; }
   void SetText(const std::wstring& value) override { text = value; }
@@ -194,6 +185,8 @@ struct FakeControl : ListControl {
   }
   int ItemCount() const override { return static_cast<int>(items.size()); }
   std::wstring Item(int position) const override { return items.at(position); }
+  std::uint32_t Interval() const override { return interval; }
+  void SetInterval(std::uint32_t milliseconds) override { interval = milliseconds; }
 };
 
 struct FakePicker : TimeControl {
@@ -205,15 +198,6 @@ struct FakePicker : TimeControl {
   void SetEnabled(bool on) override { enabled = on; }
   DateTime Value() const override { return value; }
   void SetValue(DateTime at) override { value = at; }
-};
-
-struct FakeTimer : Timer {
-  bool enabled = false;
-  std::uint32_t interval = 0;
-  bool Enabled() const override { return enabled; }
-  void SetEnabled(bool on) override { enabled = on; }
-  std::uint32_t Interval() const override { return interval; }
-  void SetInterval(std::uint32_t milliseconds) override { interval = milliseconds; }
 };
 
 // A top-level window; Unload runs the window's unload handler first.
@@ -242,8 +226,6 @@ struct FakeWindow : FormWindow {
   void SetCaption(const std::wstring& value) override { caption = value; }
   std::uintptr_t Handle() const override { return 0x1234; }
   std::uintptr_t IconHandle() const override { return 0x5678; }
-
- private:
   void Note(const std::string& what) { log.push_back(name + "." + what); }
 };
 
@@ -252,7 +234,9 @@ struct FakeFactory : ControlFactory {
   explicit FakeFactory(Log& shared) : log(shared) {}
   Log& log;
   FakePicker picker;
-  FakeTimer timer;
+  FakeControl timer{log};
+  std::vector<std::unique_ptr<FakeControl>> made;
+  FakeControl& Make() { return *made.emplace_back(std::make_unique<FakeControl>(log)); }
   Control& CreateButton(const ControlDesign&) override { return Make(); }
   Control& CreateLabel(const ControlDesign&) override { return Make(); }
   Control& CreateTextBox(const ControlDesign&) override { return Make(); }
@@ -260,10 +244,6 @@ struct FakeFactory : ControlFactory {
   ListControl& CreateList(const ControlDesign&) override { return Make(); }
   Timer& CreateTimer(const ControlDesign&) override { return timer; }
   Control& CreateMenuItem(const MenuItemDesign&) override { return Make(); }
-
- private:
-  FakeControl& Make() { return *made_.emplace_back(std::make_unique<FakeControl>(log)); }
-  std::vector<std::unique_ptr<FakeControl>> made_;
 };
 
 }  // namespace duskfall::testing
