@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "contract/registry_backend.h"
-#include "settings/registry_routines.h"
+#include "about/about_window.h"
 
 namespace duskfall::testing {
 namespace {
@@ -27,44 +27,56 @@ class RegistryContract : public ::testing::Test {
 };
 
 TEST_F(RegistryContract, WrittenValuesReadBackByTheirNameInAnyCase) {
-  for (auto [name, value, type, read] :
-       std::vector<std::tuple<std::wstring, RegValue, int, std::wstring>>{
-           {L"Minutes", L"30", kRegSz, L"30"},
-           {L"", L"C:\\", kRegSz, L"C:\\"},
-           {L"empty", L"", kRegSz, L""},
-           {L"count", -2, kRegDword, L"-2"},
-           {L"text", L"258", kRegDword, L"258"},
-           {L"bad", L"12x", kRegDword, L""},
-           {L"binary", L"x", kRegBinary, L""}}) {
+  const std::vector<std::tuple<std::wstring, RegValue, int, std::wstring>> rows{
+      // clang-format off
+      {L"Minutes", L"30", kRegSz, L"30"}, {L"", L"C:\\", kRegSz, L"C:\\"}, {L"empty", L"", kRegSz, L""},
+      {L"count", -2, kRegDword, L"-2"}, {L"text", L"258", kRegDword, L"258"},
+      {L"bad", L"12x", kRegDword, L""}, {L"binary", L"x", kRegBinary, L""}};
+  // clang-format on
+  for (auto [name, value, type, read] : rows) {
     WriteMachineValue(Routines(), kKey, name, value, type);
     for (wchar_t& c : name) c = std::towupper(c);
     EXPECT_EQ(ReadString(name), read) << name;
   }
 }
 
-TEST_F(RegistryContract, StoredDataIsReadAsItsTypeSays) {
+TEST_F(RegistryContract, StoredDataIsReadAsItsTypeSaysEvenFromAReadOnlyKey) {
   RegKey key = 0;
   backend_->Api().RegOpenKeyExA(kHkeyLocalMachine, kContractKey, 0, kKeyAccess, &key);
-  // The stored type (0: none) and data; the status and value read.
-  for (auto [type, data, status, value] :
-       std::vector<std::tuple<std::uint32_t, std::string, int, RegValue>>{
-           {kRegSz, "45", kErrorSuccess, L"45"},
-           {kRegSz, "", kErrorSuccess, {}},
-           {kRegExpandSz, "%x%", kUnsupportedType, {}},
-           {kRegBinary, "ab", kUnsupportedType, {}},
-           {0, "", kErrorFileNotFound, {}}}) {
-    const std::string name = "v" + std::to_string(type) + data;
+  // The stored type (0: none) and data; what the registry routines and the About window's
+  // reader (given "old") make of it.
+  const std::string full(1024, 'x');  // the About window's buffer
+  const std::wstring wideFull(full.begin(), full.end());
+  // clang-format off
+  const std::vector<std::tuple<std::uint32_t, std::string, int, RegValue, std::optional<bool>,
+                               std::wstring>> rows{
+      {kRegSz, std::string("C:\\x", 5), kErrorSuccess, L"C:\\x", true, L"C:\\x"},
+      {kRegSz, "45", kErrorSuccess, L"45", true, L"45"}, {kRegSz, "", kErrorSuccess, {}, {}, L"old"},
+      {kRegSz, full, kErrorSuccess, wideFull, true, wideFull},
+      {kRegSz, full + 'x', kErrorSuccess, wideFull + L'x', false, L""},
+      {kRegDword, "\x0A\x01\xFF\x12", kErrorSuccess, 0x12FF010A, true, L"&hold12FF1A"},
+      {kRegExpandSz, "%x%", kUnsupportedType, {}, true, L"old"},
+      {0, "", kErrorFileNotFound, {}, false, L""}};
+  // clang-format on
+  backend_->MakeReadOnly(kContractKey);  // the handle open for writing may still write
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const auto& [type, data, status, value, found, text] = rows[i];
+    const std::wstring name = L"v" + std::to_wstring(i);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.data());
     if (type != 0) {
-      backend_->Api().RegSetValueExA(key, name, type,
-                                     reinterpret_cast<const std::uint8_t*>(data.data()),
-                                     static_cast<std::uint32_t>(data.size()));
+      backend_->Api().RegSetValueExA(key, "v" + std::to_string(i), type, bytes, data.size());
     }
     RegValue read;
-    EXPECT_EQ(ReadTypedValue(Routines(), key, std::wstring(name.begin(), name.end()), read),
-              status);
-    EXPECT_EQ(read, value) << name;
+    EXPECT_EQ(ReadTypedValue(Routines(), key, name, read), status) << i;
+    EXPECT_EQ(read, value) << i;
+    std::wstring keyVal = L"old";
+    EXPECT_EQ(GetKeyValue(Routines(), kHkeyLocalMachine, kKey, name, keyVal), found) << i;
+    EXPECT_EQ(keyVal, text) << i;
   }
   backend_->Api().RegCloseKey(key);
+  std::wstring keyVal = L"old";
+  EXPECT_EQ(GetKeyValue(Routines(), kHkeyLocalMachine, kKey + L"\\none", L"v0", keyVal), false);
+  EXPECT_EQ(keyVal, L"");
 }
 
 TEST_F(RegistryContract, KeysAreMadeOnlyByCreatingThemAndReadOnlyKeysAreStillRead) {

@@ -2,9 +2,7 @@
 // finite number, and the written number reads back within its fifteen decimals or fifteen
 // significant digits.
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
-#include <string>
 
 #include "app/decimal_text.h"
 #include "app/leading_number.h"

@@ -2,9 +2,7 @@
 // the separator: both take the same texts as numbers, the integer is the number rounded, and
 // only numbers that round outside 32 bits are out of range.
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
-#include <string>
 
 #include "app/minutes_conversion.h"
 

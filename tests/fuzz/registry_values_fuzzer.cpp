@@ -1,7 +1,6 @@
-// The readers of registry data from outside the program: a value of any type (first byte) and
-// data (the rest) is read by the registry routines and by the About window, which must give
-// a text value without its one terminating NUL and close every key they open.
-#include <cstdint>
+// The readers of registry data from outside the program, given a value of any type (the first
+// byte) and data (the rest): a text value reads without its one terminating NUL, and every key
+// they open is closed again.
 #include <cstdlib>
 
 #include "about/about_window.h"
@@ -9,18 +8,18 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace duskfall;
-  if (size == 0) return 0;
   testing::Log log;
   testing::FakeSystem ansi(log);
   testing::FakeRegistry registry;
-  const std::vector<std::uint8_t> stored(data + 1, data + size);
-  registry.Put("K", "v", data[0] % 8, stored);
-  std::wstring text, keyVal;
-  ReadRegistryString({registry, ansi}, L"-2147483646", L"K", L"v", text);
+  const testing::Bytes stored(data + (size > 0), data + size);
+  const bool text = size > 0 && data[0] % 8 == kRegSz;
+  registry.Put("K", "v", size > 0 ? data[0] % 8 : 0, stored);
+  std::wstring read, keyVal;
+  ReadRegistryString({registry, ansi}, L"-2147483646", L"K", L"v", read);
   GetKeyValue({registry, ansi}, kHkeyLocalMachine, L"K", L"v", keyVal);
   const std::wstring expected(stored.begin(), stored.end() - (size > 1 && stored.back() == 0));
-  if (!registry.handles.empty() || (data[0] % 8 == kRegSz && text != expected) ||
-      (data[0] % 8 == kRegSz && size > 1 && size <= 1025 && keyVal != expected)) {
+  if (!registry.handles.empty() || (text && read != expected) ||
+      (text && size > 1 && size <= 1025 && keyVal != expected)) {
     std::abort();
   }
   return 0;

@@ -65,9 +65,9 @@ TEST(StartUp, RunsItsStepsInOrderAndRecordsThePlatform) {
 }
 
 TEST(StartUp, StoredMinutesResumeTheCountDownBehindTheTrayIcon) {
-  for (auto [type, data, resumed] :
-       std::vector<std::tuple<std::uint32_t, std::string, const wchar_t*>>{
-           {kRegSz, "15", L"15"}, {kRegSz, "", nullptr}, {kRegBinary, "15", nullptr}}) {
+  const std::vector<std::tuple<std::uint32_t, std::string, const wchar_t*>> rows{
+      {kRegSz, "15", L"15"}, {kRegSz, "", nullptr}, {kRegBinary, "15", nullptr}};
+  for (const auto& [type, data, resumed] : rows) {
     Rig r(false);
     r.registry.Put(kSettings, kMinutes, type, Sz(data)), r.registry.readOnly = {kSettings};
     r.Start();
@@ -82,28 +82,16 @@ TEST(StartUp, StoredMinutesResumeTheCountDownBehindTheTrayIcon) {
 }
 
 TEST(MinutesValidation, KeepsTheFocusUntilTheBoxHoldsAWholeNumberFromOne) {
-  for (auto [text, separator, message] :
-       std::vector<std::tuple<const wchar_t*, const wchar_t*, const wchar_t*>>{
-           {L"1", L".", nullptr},
-           {L"+5", L".", nullptr},
-           {L"\t7 ", L".", nullptr},
-           {L"2147483647", L".", nullptr},
-           {L"2.5", L".", nullptr},
-           {L"0.50001", L".", nullptr},
-           {L"2,5", L",", nullptr},
-           {L"0", L".", kMsgBelowOne},
-           {L"0.5", L".", kMsgBelowOne},
-           {L"0,5", L",", kMsgBelowOne},
-           {L"-2147483648", L".", kMsgBelowOne},
-           {L"-2147483648.5", L".", kMsgBelowOne},
-           {L"2147483648", L".", kMsgTooLarge},
-           {L"2147483647.5", L".", kMsgTooLarge},
-           {L"-2147483649", L".", kMsgTooLarge},
-           {L"99999999999999999999", L".", kMsgTooLarge},
-           {L"", L".", kMsgWrongType},
-           {L"5 apples", L".", kMsgWrongType},
-           {L"2.5", L",", kMsgWrongType},
-           {L"5", L"", kMsgUnknownError}}) {
+  const std::vector<std::tuple<const wchar_t*, const wchar_t*, const wchar_t*>> rows{
+      // clang-format off
+      {L"1", L".", nullptr}, {L"\t7 ", L".", nullptr}, {L"2147483647", L".", nullptr},
+      {L"2.5", L".", nullptr}, {L"0.50001", L".", nullptr}, {L"0", L".", kMsgBelowOne},
+      {L"0.5", L".", kMsgBelowOne}, {L"0,5", L",", kMsgBelowOne}, {L"-2147483648", L".", kMsgBelowOne},
+      {L"-2147483648.5", L".", kMsgBelowOne}, {L"2147483648", L".", kMsgTooLarge},
+      {L"2147483647.5", L".", kMsgTooLarge}, {L"99999999999999999999", L".", kMsgTooLarge},
+      {L"", L".", kMsgWrongType}, {L"2.5", L",", kMsgWrongType}, {L"5", L"", kMsgUnknownError}};
+  // clang-format on
+  for (const auto& [text, separator, message] : rows) {
     Rig r;
     r.sys.separator = separator, r.c.TxtCount->SetText(text);
     bool cancel = false;
@@ -116,12 +104,12 @@ TEST(MinutesValidation, KeepsTheFocusUntilTheBoxHoldsAWholeNumberFromOne) {
 
 TEST(CountDown, EachModeEnablesItsOwnInputAndTickInterval) {
   Rig r;
-  for (auto [mode, picker, minutes, interval] :
-       std::vector<std::tuple<const wchar_t*, bool, bool, std::uint32_t>>{
-           {kModeFixedTime, true, false, 1000},
-           {kModeRelativeTime, false, true, 60000},
-           {kModeNone, false, false, 1000},
-           {L"relative time", false, false, 1000}}) {
+  const std::vector<std::tuple<const wchar_t*, bool, bool, std::uint32_t>> rows{
+      // clang-format off
+      {kModeFixedTime, true, false, 1000}, {kModeRelativeTime, false, true, 60000},
+      {kModeNone, false, false, 1000}, {L"relative time", false, false, 1000}};
+  // clang-format on
+  for (const auto& [mode, picker, minutes, interval] : rows) {
     r.Choose(kModeFixedTime), r.Choose(mode);
     EXPECT_EQ((std::array{r.factory.picker.enabled, r.c.LblSaS[2]->Enabled(),
                           r.c.TxtCount->Enabled(), r.c.LblSaS[1]->Enabled()}),
@@ -132,13 +120,13 @@ TEST(CountDown, EachModeEnablesItsOwnInputAndTickInterval) {
 }
 
 TEST(CountDown, SetStartsWhatIsChosenAndCancelGivesTheInputsBack) {
-  for (auto [mode, minutes, refusal] :
-       std::vector<std::tuple<std::wstring, const wchar_t*, const wchar_t*>>{
-           {L"", L"5", kMsgSelectFunction},
-           {kModeNone, L"5", kMsgSelectFunction},
-           {kModeRelativeTime, L"", kMsgEnterTime},
-           {kModeRelativeTime, L"  ", nullptr},
-           {kModeFixedTime, L"", nullptr}}) {
+  const std::vector<std::tuple<std::wstring, const wchar_t*, const wchar_t*>> rows{
+      // clang-format off
+      {L"", L"5", kMsgSelectFunction}, {kModeNone, L"5", kMsgSelectFunction},
+      {kModeRelativeTime, L"", kMsgEnterTime}, {kModeRelativeTime, L"  ", nullptr},
+      {kModeFixedTime, L"", nullptr}};
+  // clang-format on
+  for (const auto& [mode, minutes, refusal] : rows) {
     Rig r;
     r.StartWith(mode, minutes), r.form.CmdSaS_Click(2);  // no such button
     EXPECT_EQ(r.sys.boxes, Said(refusal));
@@ -154,22 +142,15 @@ TEST(CountDown, SetStartsWhatIsChosenAndCancelGivesTheInputsBack) {
 }
 
 TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOff) {
-  for (auto [minutes, after, fires] : std::vector<std::tuple<const wchar_t*, const wchar_t*, bool>>{
-           {L"1", L"0", true},
-           {L"3", L"2", false},
-           {L"2.5", L"1.5", false},
-           {L"0.5", L"0", true},
-           {L"0", L"0", true},
-           {L"abc", L"abc", true},
-           {L"-5", L"-5", false},
-           {L"12abc", L"11", false},
-           {L"1\n0", L"9", false},
-           {L"2,5", L"1", false},
-           {L"2.3", L"1.3", false},
-           {L"1.9999999999999998", L"1", false},
-           {L"25e-1", L"1.5", false},
-           {L"0.05e2", L"4", false},
-           {L"12345678901234567890123", L"12345678901234600000000", false}}) {
+  const std::vector<std::tuple<const wchar_t*, const wchar_t*, bool>> rows{
+      // clang-format off
+      {L"1", L"0", true}, {L"3", L"2", false}, {L"2.5", L"1.5", false}, {L"0.5", L"0", true},
+      {L"0", L"0", true}, {L"abc", L"abc", true}, {L"-5", L"-5", false}, {L"12abc", L"11", false},
+      {L"1\n0", L"9", false}, {L"2,5", L"1", false}, {L"2.3", L"1.3", false},
+      {L"1.9999999999999998", L"1", false}, {L"25e-1", L"1.5", false}, {L"0.05e2", L"4", false},
+      {L"12345678901234567890123", L"12345678901234600000000", false}};
+  // clang-format on
+  for (const auto& [minutes, after, fires] : rows) {
     Rig r;
     r.sys.now = DateTime::TimeOfDay(12, 0, 0);  // the picker's time: it must not count here
     r.StartWith(kModeRelativeTime, minutes), r.form.TMCounter_Timer();
@@ -181,20 +162,22 @@ TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOff) {
 TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastIt) {
   constexpr int H = 3600, D = 86400, kNoon = 12 * H;
   // Target, start and ticks in seconds from the first day's midnight; the tick that fires.
-  for (auto [target, start, ticks, firesAt] :
-       std::vector<std::tuple<DateTime, int, std::vector<int>, int>>{
-           {{0, kNoon}, kNoon - 3, {kNoon - 2, kNoon - 1, kNoon}, 2},
-           {{0, 8 * H}, 9 * H, {9 * H + 1, D + 8 * H}, 1},         // past: tomorrow
-           {{0, kNoon}, kNoon - 70, {kNoon - 10, kNoon + 10}, 1},  // a late tick
-           {{0, kNoon}, kNoon - 1, {kNoon + 3}, 0},                // a late first tick
-           {{0, 0}, D - 2, {D + 1}, 0},                            // across midnight
-           {{0, kNoon}, kNoon - 30, {kNoon + 30}, 0},              // a minute late
-           {{0, kNoon}, kNoon - 30, {kNoon + 31}, -1},             // later: a sleep
-           {{0, kNoon}, 10 * H, {10 * H + 1, 14 * H, 14 * H + 1, D + kNoon}, 3},
-           {{0, kNoon}, kNoon + 30, {kNoon - 20, kNoon - 19, kNoon}, 2},  // clock set back
-           {{0, kNoon}, kNoon - 600, {kNoon - 599, kNoon + 600}, -1},     // clock set forward
-           {{0, kNoon}, kNoon, {kNoon + 1}, -1},                // started in the target second
-           {{1, kNoon}, kNoon - 1, {kNoon + 1, kNoon}, -1}}) {  // a date part never matches
+  const std::vector<std::tuple<DateTime, int, std::vector<int>, int>> rows{
+      // clang-format off
+      {{0, kNoon}, kNoon - 3, {kNoon - 2, kNoon - 1, kNoon}, 2},
+      {{0, 8 * H}, 9 * H, {9 * H + 1, D + 8 * H}, 1},          // past: tomorrow
+      {{0, kNoon}, kNoon - 70, {kNoon - 10, kNoon + 10}, 1},   // a late tick
+      {{0, kNoon}, kNoon - 1, {kNoon + 3}, 0},                 // a late first tick
+      {{0, 0}, D - 2, {D + 1}, 0},                             // across midnight
+      {{0, kNoon}, kNoon - 30, {kNoon + 30}, 0},               // a minute late
+      {{0, kNoon}, kNoon - 30, {kNoon + 31}, -1},              // later: a sleep
+      {{0, kNoon}, 10 * H, {10 * H + 1, 14 * H, 14 * H + 1, D + kNoon}, 3},
+      {{0, kNoon}, kNoon + 30, {kNoon - 20, kNoon - 19, kNoon}, 2},  // clock set back
+      {{0, kNoon}, kNoon - 600, {kNoon - 599, kNoon + 600}, -1},     // clock set forward
+      {{0, kNoon}, kNoon, {kNoon + 1}, -1},                  // started in the target second
+      {{1, kNoon}, kNoon - 1, {kNoon + 1, kNoon}, -1}};     // a date part never matches
+  // clang-format on
+  for (const auto& [target, start, ticks, firesAt] : rows) {
     Rig r;
     auto at = [](int second) { return DateTime{46000 + second / D, second % D}; };
     r.Choose(kModeFixedTime);
@@ -212,17 +195,12 @@ TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastIt) {
 TEST(Tray, MouseReportsRestoreTheWindowOrOpenTheMenu) {
   const Log restore{"Form1.SetState 0", "Form1.SetForeground", "Form1.Show"};
   const Log menu{"Form1.SetForeground", "PopupTrayMenu"};
-  for (auto [pixels, twipsPerPixel, pointer, log] :
-       std::vector<std::tuple<double, double, TwipsPoint, Log>>{{514, 15, {}, restore},
-                                                                {515, 15, {}, restore},
-                                                                {513.6, 15, {}, restore},
-                                                                {517, 15, {}, menu},
-                                                                {517, 1440.0 / 168, {}, menu},
-                                                                {512, 15, {}, {}},
-                                                                {513, 15, {}, {}},
-                                                                {516, 15, {}, {}},
-                                                                {1e300, 15, {}, {}},
-                                                                {517, 15, {7755, 0}, {}}}) {
+  const std::vector<std::tuple<double, double, TwipsPoint, Log>> rows{// clang-format off
+      {514, 15, {}, restore}, {515, 15, {}, restore}, {513.6, 15, {}, restore},
+      {517, 15, {}, menu}, {517, 1440.0 / 168, {}, menu}, {512, 15, {}, {}}, {513, 15, {}, {}},
+      {516, 15, {}, {}}, {1e300, 15, {}, {}}, {517, 15, {7755, 0}, {}}};
+  // clang-format on
+  for (const auto& [pixels, twipsPerPixel, pointer, log] : rows) {
     Rig r;
     r.sys.twipsPerPixel = twipsPerPixel, r.sys.pointer = pointer;
     r.form.Form_MouseMove(0, 0, pixels * twipsPerPixel, 0);
@@ -253,10 +231,9 @@ TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
   const std::string quoted = '"' + kProgram + '"', none = "-";
   // Cancel (the menu offers it), mode, minutes, running, a read-only key, a missing key; the
   // box, and the minutes and Run command stored afterwards.
-  for (auto [cancel, mode, minutes, running, denied, gone, box, minutesAfter, runAfter] :
-       std::vector<std::tuple<bool, const wchar_t*, const wchar_t*, bool, std::string, std::string,
-                              const wchar_t*, std::string, std::string>>{
-           {false, kModeRelativeTime, L"45", false, "", "", nullptr, "45", quoted},
+  const std::vector<std::tuple<bool, const wchar_t*, const wchar_t*, bool, std::string, std::string,
+                               const wchar_t*, std::string, std::string>>
+      rows{{false, kModeRelativeTime, L"45", false, "", "", nullptr, "45", quoted},
            {false, kModeRelativeTime, L"45", true, "", "", kMsgActiveCountDown, "30", none},
            {false, kModeRelativeTime, L"0", false, "", "", kMsgSelectRelative, "30", none},
            {false, kModeRelativeTime, L"-3", false, "", "", kMsgSelectRelative, "30", none},
@@ -265,7 +242,9 @@ TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
            {false, kModeRelativeTime, L"45", false, kRun, "", kMsgLogonNotStored, "30", none},
            {true, kModeRelativeTime, L"45", true, "", "", nullptr, "", ""},
            {true, kModeRelativeTime, L"45", true, kSettings, "", kMsgLogonNotCleared, "30", ""},
-           {true, kModeRelativeTime, L"45", true, "", kSettings, nullptr, none, ""}}) {
+           {true, kModeRelativeTime, L"45", true, "", kSettings, nullptr, none, ""}};
+  for (const auto& [cancel, mode, minutes, running, denied, gone, box, minutesAfter, runAfter] :
+       rows) {
     Rig r;
     r.registry.Put(kSettings, kMinutes, kRegSz, Sz("30"));
     if (cancel) r.registry.Put(kRun, "Duskfall", kRegSz, Sz(kProgram));
@@ -293,18 +272,17 @@ TEST(PowerOff, TheNTFamilyEnablesThePrivilegeFirstAndEachFailedStepIsReportedOnc
                       "AdjustTokenPrivileges 68 0 1 19 2 16", "CloseHandle 68"};
   // The platform flag, the failing call, the error it leaves and whether it also fails; the
   // report.
-  for (auto [nt, step, error, fails, report] :
-       std::vector<std::tuple<int, std::string, std::uint32_t, bool, const wchar_t*>>{
-           {1, "", 0, false, nullptr},
-           {0, "", 0, false, nullptr},
-           {-1, "", 0, false, nullptr},
-           {1, "GetCurrentProcess", 6, true, L"GetCurrentProcess error==6"},
-           {1, "OpenProcessToken", 5, true, L"OpenProcessToken error==5"},
-           {1, "LookupPrivilegeValueA", 0x80070005, true,
-            L"LookupPrivilegeValue error==-2147024891"},
-           {1, "AdjustTokenPrivileges", 1300, false, L"AdjustTokenPrivileges error==1300"},
-           {0, "ExitWindowsEx", 1314, true, L"ExitWindowsEx error==1314"},
-           {0, "ExitWindowsEx", 183, false, nullptr}}) {
+  const std::vector<std::tuple<int, std::string, std::uint32_t, bool, const wchar_t*>> rows{
+      // clang-format off
+      {1, "", 0, false, nullptr}, {0, "", 0, false, nullptr}, {-1, "", 0, false, nullptr},
+      {1, "GetCurrentProcess", 6, true, L"GetCurrentProcess error==6"},
+      {1, "OpenProcessToken", 5, true, L"OpenProcessToken error==5"},
+      {1, "LookupPrivilegeValueA", 0x80070005, true, L"LookupPrivilegeValue error==-2147024891"},
+      {1, "AdjustTokenPrivileges", 1300, false, L"AdjustTokenPrivileges error==1300"},
+      {0, "ExitWindowsEx", 1314, true, L"ExitWindowsEx error==1314"},
+      {0, "ExitWindowsEx", 183, false, nullptr}};
+  // clang-format on
+  for (const auto& [nt, step, error, fails, report] : rows) {
     Rig r;
     r.sys.failWith[step] = {error, fails}, PowerOffMachine(r.sys, r.sys, nt);
     EXPECT_EQ(r.sys.boxes, Shown(report, kMbOk, kAppTitle)) << step;
@@ -318,46 +296,16 @@ TEST(PowerOff, TheNTFamilyEnablesThePrivilegeFirstAndEachFailedStepIsReportedOnc
             std::pair(1, 0));
 }
 
-TEST(RegistryRoutines, WritesAskForTheSpecificRightsAndCloseTheKey) {
-  Rig r;
-  WriteMachineValue({r.registry, r.sys}, kRunKey, L"v", L"2", kRegSz);
-  EXPECT_EQ(r.log, (Log{"RegOpenKeyExA " + kRun + " 63", "RegCloseKey"}));
-}
-
-TEST(AboutWindow, GetKeyValueGivesTextsAndIntegersAndFailsPlainly) {
-  // The stored type (-1: no value, -2: no key either) and data; the result and the text, which
-  // is "old" on entry.
-  for (auto [type, data, read, text] :
-       std::vector<std::tuple<int, Bytes, std::optional<bool>, std::wstring>>{
-           {kRegSz, Sz("C:\\x"), true, L"C:\\x"},
-           {kRegSz, {'a', 'b'}, true, L"ab"},
-           {kRegSz, Sz(std::string(1023, 'x')), true, std::wstring(1023, L'x')},
-           {kRegSz, Sz(std::string(1024, 'x')), false, L""},
-           {kRegSz, {}, std::nullopt, L"old"},
-           {kRegDword, {0x0A, 0x01, 0xFF, 0x12}, true, L"&hold12FF1A"},
-           {kRegExpandSz, Sz("%x%"), true, L"old"},
-           {-1, {}, false, L""},
-           {-2, {}, false, L""}}) {
-    Rig r;
-    r.registry.readOnly = {kRun};  // reading needs no more
-    if (type == -2) r.registry.keys.erase(kRun);
-    if (type >= 0) r.registry.Put(kRun, "v", type, data);
-    std::wstring value = L"old";
-    EXPECT_EQ(GetKeyValue({r.registry, r.sys}, kHkeyLocalMachine, kRunKey, L"v", value), read);
-    EXPECT_EQ(value, text) << type;
-    EXPECT_TRUE(r.registry.handles.empty());
-  }
-}
-
 TEST(AboutWindow, SystemInformationStartsFromThePathOrTheFolderOrIsUnavailable) {
   // The PATH value (nullptr: none; "": no data), whether the folder holds the tool; the start.
-  for (auto [path, inFolder, started, unavailable] :
-       std::vector<std::tuple<const char*, bool, Log, bool>>{
-           {"C:\\T\\m.exe", true, {"StartProgram C:\\T\\m.exe"}, false},
-           {"C:\\Gone.exe", true, {"StartProgram C:\\Gone.exe"}, true},
-           {nullptr, true, {"StartProgram C:\\T\\MSINFO32.EXE"}, false},
-           {nullptr, false, {}, true},
-           {"", true, {}, true}}) {
+  const std::vector<std::tuple<const char*, bool, Log, bool>> rows{
+      // clang-format off
+      {"C:\\T\\m.exe", true, {"StartProgram C:\\T\\m.exe"}, false},
+      {"C:\\Gone.exe", true, {"StartProgram C:\\Gone.exe"}, true},
+      {nullptr, true, {"StartProgram C:\\T\\MSINFO32.EXE"}, false},
+      {nullptr, false, {}, true}, {"", true, {}, true}};
+  // clang-format on
+  for (const auto& [path, inFolder, started, unavailable] : rows) {
     Rig r;
     const Bytes data = path && *path ? Sz(path) : Bytes{};
     if (path) r.registry.Put("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", kRegSz, data);
