@@ -24,13 +24,9 @@ inline std::string Lower(std::wstring_view text) {
   for (wchar_t c : text) lower += static_cast<char>(std::towlower(c));
   return lower;
 }
-inline std::string Lower(std::string_view text) {
-  return Lower(std::wstring(text.begin(), text.end()));
-}
+inline std::string Lower(std::string_view s) { return Lower(std::wstring(s.begin(), s.end())); }
 // A text as REG_SZ data, with its terminating NUL.
-inline Bytes Sz(const std::string& text) {
-  return Bytes(text.c_str(), text.c_str() + text.size() + 1);
-}
+inline Bytes Sz(const std::string& s) { return Bytes(s.c_str(), s.c_str() + s.size() + 1); }
 // The boxes a test expects: one, or none for a null text.
 inline std::vector<Box> Shown(const wchar_t* text, std::uint32_t style, const wchar_t* title) {
   return text ? std::vector<Box>{{text, style, title}} : std::vector<Box>{};
@@ -50,8 +46,8 @@ struct FakeRegistry : RegistryApi {
   }
   // A text value without its terminating NUL; "-" for no value, or one stored without the NUL.
   std::string Text(const std::string& key, const std::string& name) {
-    const Bytes data =
-        keys[Lower(key)].count(Lower(name)) ? keys[Lower(key)][Lower(name)].second : Bytes{};
+    const auto& values = keys[Lower(key)];
+    const Bytes data = values.count(Lower(name)) ? values.at(Lower(name)).second : Bytes{};
     return data.empty() || data.back() != 0 ? "-" : std::string(data.begin(), data.end() - 1);
   }
   std::int32_t RegOpenKeyExA(RegKey root, const std::string& key, std::uint32_t,
@@ -209,12 +205,13 @@ struct FakeWindow : FormWindow {
   int loads = 0;
   WindowState state = WindowState::kNormal;
   std::wstring caption;
-  std::function<void()> onUnload = [] {};
+  bool cancel = false;  // the flag handed to the unload handler
+  std::function<void(bool&)> onUnload = [](bool&) {};
   void Load() override { loaded = true, ++loads; }
   void Show() override { visible = true, Note("Show"); }
   void Hide() override { visible = false, Note("Hide"); }
   void Refresh() override { Note("Refresh"); }
-  void Unload() override { onUnload(), loaded = visible = false, Note("Unload"); }
+  void Unload() override { onUnload(cancel), loaded = visible = false, Note("Unload"); }
   bool Loaded() const override { return loaded; }
   bool Visible() const override { return visible; }
   WindowState State() const override { return state; }

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "about/about_window.h"
+#include "app/decimal_text.h"
 #include "app/texts.h"
 #include "fakes/fakes.h"
+#include "platform/unique_any.h"
 #include "power/power_off.h"
 #include "settings/logon_setting.h"
 #include "settings/settings_keys.h"
@@ -19,16 +21,12 @@ const std::string kRun = Lower(kRunKey), kProgram = "C:\\Program Files\\Duskfall
 std::vector<Box> Said(const wchar_t* text, std::uint32_t icon = kMbIconInformation) {
   return Shown(text, icon, kMainTitle);
 }
-Bytes Sz(const std::string& text) { return Bytes(text.c_str(), text.c_str() + text.size() + 1); }
 
 // Form1 on the fakes, started with nothing stored unless told otherwise.
 struct Rig {
   explicit Rig(bool started = true) {
     registry.log = &log, about.loaded = false, registry.keys[kRun];
-    self.onUnload = [this] {
-      bool cancel = false;
-      form.Form_Unload(cancel);
-    };
+    self.onUnload = [this](bool& cancel) { form.Form_Unload(cancel); };
     registry.Put(Lower(kAppPathsKey), "", kRegSz, Sz(kProgram));
     if (started) Start(), log.clear();
   }
@@ -54,22 +52,19 @@ struct Rig {
   Form1 form{self, about, sys, c, Services{sys, registry, sys, sys, sys, sys}, module};
 };
 
-TEST(StartUp, RunsItsStepsInOrderAndRecordsThePlatform) {
-  Rig r(false);
-  r.Start();
-  EXPECT_EQ(r.log, (Log{"RegCreateKeyExA " + kSettings + " 63", "RegCloseKey", "Form1.Show",
-                        "Form1.Refresh", "Shell_NotifyIconA 0", "Clear", "AddItem  ",
-                        "AddItem Fixed Time", "AddItem Relative Time",
-                        "RegOpenKeyExA " + kSettings + " 131097", "RegCloseKey"}));
-  EXPECT_EQ(r.module.PlatformIsNT, 1);
-}
-
-TEST(StartUp, StoredMinutesResumeTheCountDownBehindTheTrayIcon) {
-  const std::vector<std::tuple<std::uint32_t, std::string, const wchar_t*>> rows{
-      {kRegSz, "15", L"15"}, {kRegSz, "", nullptr}, {kRegBinary, "15", nullptr}};
-  for (const auto& [type, data, resumed] : rows) {
+TEST(StartUp, RunsItsStepsInOrderAndStoredMinutesResumeTheCountDownBehindTheTrayIcon) {
+  // clang-format off
+  const Log idle{"RegCreateKeyExA " + kSettings + " 63", "RegCloseKey", "Form1.Show", "Form1.Refresh",
+                 "Shell_NotifyIconA 0", "Clear", "AddItem  ", "AddItem Fixed Time",
+                 "AddItem Relative Time", "RegOpenKeyExA " + kSettings + " 131097", "RegCloseKey"};
+  // The stored value's type and text, whether its key may only be read; the minutes resumed.
+  const std::vector<std::tuple<std::uint32_t, std::string, bool, const wchar_t*>> rows{
+      {kRegSz, "15", true, L"15"}, {kRegSz, "", false, nullptr}, {kRegBinary, "15", false, nullptr}};
+  // clang-format on
+  for (const auto& [type, data, readOnly, resumed] : rows) {
     Rig r(false);
-    r.registry.Put(kSettings, kMinutes, type, Sz(data)), r.registry.readOnly = {kSettings};
+    r.registry.Put(kSettings, kMinutes, type, Sz(data));
+    if (readOnly) r.registry.readOnly = {kSettings};
     r.Start();
     const bool on = resumed != nullptr;
     EXPECT_EQ((std::array{r.Running(), !r.self.visible, r.c.LblSaS[1]->Enabled()}),
@@ -77,13 +72,14 @@ TEST(StartUp, StoredMinutesResumeTheCountDownBehindTheTrayIcon) {
         << data;
     EXPECT_EQ(r.c.mpopdsk->Text(), on ? kMenuCancelDuskfall : kMenuSetDuskfall);
     EXPECT_EQ(r.c.TxtCount->Text(), on ? resumed : L"1");
-    EXPECT_TRUE(r.sys.boxes.empty());
+    EXPECT_TRUE(r.sys.boxes.empty() && r.module.PlatformIsNT == 1);
+    EXPECT_EQ(r.log == idle, !on);
   }
 }
 
 TEST(MinutesValidation, KeepsTheFocusUntilTheBoxHoldsAWholeNumberFromOne) {
+  // clang-format off
   const std::vector<std::tuple<const wchar_t*, const wchar_t*, const wchar_t*>> rows{
-      // clang-format off
       {L"1", L".", nullptr}, {L"\t7 ", L".", nullptr}, {L"2147483647", L".", nullptr},
       {L"2.5", L".", nullptr}, {L"0.50001", L".", nullptr}, {L"0", L".", kMsgBelowOne},
       {L"0.5", L".", kMsgBelowOne}, {L"0,5", L",", kMsgBelowOne}, {L"-2147483648", L".", kMsgBelowOne},
@@ -102,33 +98,26 @@ TEST(MinutesValidation, KeepsTheFocusUntilTheBoxHoldsAWholeNumberFromOne) {
   }
 }
 
-TEST(CountDown, EachModeEnablesItsOwnInputAndTickInterval) {
-  Rig r;
-  const std::vector<std::tuple<const wchar_t*, bool, bool, std::uint32_t>> rows{
-      // clang-format off
-      {kModeFixedTime, true, false, 1000}, {kModeRelativeTime, false, true, 60000},
-      {kModeNone, false, false, 1000}, {L"relative time", false, false, 1000}};
+TEST(CountDown, AModeEnablesItsInputSetStartsItAndCancelGivesTheInputsBack) {
+  // The mode chosen after "Fixed Time" and the minutes typed; the inputs enabled (picker,
+  // minutes), the tick interval, and the box that Set shows instead of starting.
+  // clang-format off
+  const std::vector<std::tuple<std::wstring, const wchar_t*, bool, bool, int, const wchar_t*>> rows{
+      {kModeFixedTime, L"", true, false, 1000, nullptr},
+      {kModeRelativeTime, L"  ", false, true, 60000, nullptr},
+      {kModeRelativeTime, L"", false, true, 60000, kMsgEnterTime},
+      {kModeNone, L"5", false, false, 1000, kMsgSelectFunction},
+      {L"", L"5", false, false, 1000, kMsgSelectFunction}, {L"relative time", L"5", false, false, 1000, nullptr}};
   // clang-format on
-  for (const auto& [mode, picker, minutes, interval] : rows) {
+  for (const auto& [mode, minutes, picker, typing, interval, refusal] : rows) {
+    Rig r;
     r.Choose(kModeFixedTime), r.Choose(mode);
     EXPECT_EQ((std::array{r.factory.picker.enabled, r.c.LblSaS[2]->Enabled(),
                           r.c.TxtCount->Enabled(), r.c.LblSaS[1]->Enabled()}),
-              (std::array{picker, picker, minutes, minutes}))
+              (std::array{picker, picker, typing, typing}))
         << mode;
     EXPECT_EQ(r.factory.timer.interval, interval);
-  }
-}
-
-TEST(CountDown, SetStartsWhatIsChosenAndCancelGivesTheInputsBack) {
-  const std::vector<std::tuple<std::wstring, const wchar_t*, const wchar_t*>> rows{
-      // clang-format off
-      {L"", L"5", kMsgSelectFunction}, {kModeNone, L"5", kMsgSelectFunction},
-      {kModeRelativeTime, L"", kMsgEnterTime}, {kModeRelativeTime, L"  ", nullptr},
-      {kModeFixedTime, L"", nullptr}};
-  // clang-format on
-  for (const auto& [mode, minutes, refusal] : rows) {
-    Rig r;
-    r.StartWith(mode, minutes), r.form.CmdSaS_Click(2);  // no such button
+    r.c.TxtCount->SetText(minutes), r.form.CmdSaS_Click(0), r.form.CmdSaS_Click(2);  // no such
     EXPECT_EQ(r.sys.boxes, Said(refusal));
     EXPECT_EQ(r.Running(), !refusal);
     if (refusal) continue;
@@ -142,8 +131,8 @@ TEST(CountDown, SetStartsWhatIsChosenAndCancelGivesTheInputsBack) {
 }
 
 TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOff) {
+  // clang-format off
   const std::vector<std::tuple<const wchar_t*, const wchar_t*, bool>> rows{
-      // clang-format off
       {L"1", L"0", true}, {L"3", L"2", false}, {L"2.5", L"1.5", false}, {L"0.5", L"0", true},
       {L"0", L"0", true}, {L"abc", L"abc", true}, {L"-5", L"-5", false}, {L"12abc", L"11", false},
       {L"1\n0", L"9", false}, {L"2,5", L"1", false}, {L"2.3", L"1.3", false},
@@ -162,16 +151,14 @@ TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOff) {
 TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastIt) {
   constexpr int H = 3600, D = 86400, kNoon = 12 * H;
   // Target, start and ticks in seconds from the first day's midnight; the tick that fires.
+  // clang-format off
   const std::vector<std::tuple<DateTime, int, std::vector<int>, int>> rows{
-      // clang-format off
-      {{0, kNoon}, kNoon - 3, {kNoon - 2, kNoon - 1, kNoon}, 2},
-      {{0, 8 * H}, 9 * H, {9 * H + 1, D + 8 * H}, 1},          // past: tomorrow
-      {{0, kNoon}, kNoon - 70, {kNoon - 10, kNoon + 10}, 1},   // a late tick
-      {{0, kNoon}, kNoon - 1, {kNoon + 3}, 0},                 // a late first tick
-      {{0, 0}, D - 2, {D + 1}, 0},                             // across midnight
-      {{0, kNoon}, kNoon - 30, {kNoon + 30}, 0},               // a minute late
-      {{0, kNoon}, kNoon - 30, {kNoon + 31}, -1},              // later: a sleep
-      {{0, kNoon}, 10 * H, {10 * H + 1, 14 * H, 14 * H + 1, D + kNoon}, 3},
+      {{0, kNoon}, kNoon - 3, {kNoon - 2, kNoon - 1, kNoon}, 2},  // on the second
+      {{0, 8 * H}, 9 * H, {9 * H + 1, D + 8 * H}, 1},           // past: tomorrow
+      {{0, kNoon}, kNoon - 70, {kNoon - 10, kNoon + 10}, 1},    // late: passed since the last tick
+      {{0, kNoon}, kNoon - 1, {kNoon + 3}, 0}, {{0, 0}, D - 2, {D + 1}, 0},  // late first, midnight
+      {{0, kNoon}, kNoon - 30, {kNoon + 30}, 0}, {{0, kNoon}, kNoon - 30, {kNoon + 31}, -1},  // 60 s
+      {{0, kNoon}, 10 * H, {10 * H + 1, 14 * H, 14 * H + 1, D + kNoon}, 3},  // slept through it
       {{0, kNoon}, kNoon + 30, {kNoon - 20, kNoon - 19, kNoon}, 2},  // clock set back
       {{0, kNoon}, kNoon - 600, {kNoon - 599, kNoon + 600}, -1},     // clock set forward
       {{0, kNoon}, kNoon, {kNoon + 1}, -1},                  // started in the target second
@@ -195,7 +182,8 @@ TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastIt) {
 TEST(Tray, MouseReportsRestoreTheWindowOrOpenTheMenu) {
   const Log restore{"Form1.SetState 0", "Form1.SetForeground", "Form1.Show"};
   const Log menu{"Form1.SetForeground", "PopupTrayMenu"};
-  const std::vector<std::tuple<double, double, TwipsPoint, Log>> rows{// clang-format off
+  // clang-format off
+  const std::vector<std::tuple<double, double, TwipsPoint, Log>> rows{
       {514, 15, {}, restore}, {515, 15, {}, restore}, {513.6, 15, {}, restore},
       {517, 15, {}, menu}, {517, 1440.0 / 168, {}, menu}, {512, 15, {}, {}}, {513, 15, {}, {}},
       {516, 15, {}, {}}, {1e300, 15, {}, {}}, {517, 15, {7755, 0}, {}}};
@@ -231,18 +219,20 @@ TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
   const std::string quoted = '"' + kProgram + '"', none = "-";
   // Cancel (the menu offers it), mode, minutes, running, a read-only key, a missing key; the
   // box, and the minutes and Run command stored afterwards.
+  // clang-format off
   const std::vector<std::tuple<bool, const wchar_t*, const wchar_t*, bool, std::string, std::string,
-                               const wchar_t*, std::string, std::string>>
-      rows{{false, kModeRelativeTime, L"45", false, "", "", nullptr, "45", quoted},
-           {false, kModeRelativeTime, L"45", true, "", "", kMsgActiveCountDown, "30", none},
-           {false, kModeRelativeTime, L"0", false, "", "", kMsgSelectRelative, "30", none},
-           {false, kModeRelativeTime, L"-3", false, "", "", kMsgSelectRelative, "30", none},
-           {false, kModeFixedTime, L"45", false, "", "", kMsgSelectRelative, "30", none},
-           {false, kModeRelativeTime, L"45", false, kSettings, "", kMsgLogonNotStored, "30", none},
-           {false, kModeRelativeTime, L"45", false, kRun, "", kMsgLogonNotStored, "30", none},
-           {true, kModeRelativeTime, L"45", true, "", "", nullptr, "", ""},
-           {true, kModeRelativeTime, L"45", true, kSettings, "", kMsgLogonNotCleared, "30", ""},
-           {true, kModeRelativeTime, L"45", true, "", kSettings, nullptr, none, ""}};
+                               const wchar_t*, std::string, std::string>> rows{
+      {false, kModeRelativeTime, L"45", false, "", "", nullptr, "45", quoted},
+      {false, kModeRelativeTime, L"45", true, "", "", kMsgActiveCountDown, "30", none},
+      {false, kModeRelativeTime, L"0", false, "", "", kMsgSelectRelative, "30", none},
+      {false, kModeRelativeTime, L"-3", false, "", "", kMsgSelectRelative, "30", none},
+      {false, kModeFixedTime, L"45", false, "", "", kMsgSelectRelative, "30", none},
+      {false, kModeRelativeTime, L"45", false, kSettings, "", kMsgLogonNotStored, "30", none},
+      {false, kModeRelativeTime, L"45", false, kRun, "", kMsgLogonNotStored, "30", none},
+      {true, kModeRelativeTime, L"45", true, "", "", nullptr, "", ""},
+      {true, kModeRelativeTime, L"45", true, kSettings, "", kMsgLogonNotCleared, "30", ""},
+      {true, kModeRelativeTime, L"45", true, "", kSettings, nullptr, none, ""}};
+  // clang-format on
   for (const auto& [cancel, mode, minutes, running, denied, gone, box, minutesAfter, runAfter] :
        rows) {
     Rig r;
@@ -272,8 +262,8 @@ TEST(PowerOff, TheNTFamilyEnablesThePrivilegeFirstAndEachFailedStepIsReportedOnc
                       "AdjustTokenPrivileges 68 0 1 19 2 16", "CloseHandle 68"};
   // The platform flag, the failing call, the error it leaves and whether it also fails; the
   // report.
+  // clang-format off
   const std::vector<std::tuple<int, std::string, std::uint32_t, bool, const wchar_t*>> rows{
-      // clang-format off
       {1, "", 0, false, nullptr}, {0, "", 0, false, nullptr}, {-1, "", 0, false, nullptr},
       {1, "GetCurrentProcess", 6, true, L"GetCurrentProcess error==6"},
       {1, "OpenProcessToken", 5, true, L"OpenProcessToken error==5"},
@@ -296,10 +286,10 @@ TEST(PowerOff, TheNTFamilyEnablesThePrivilegeFirstAndEachFailedStepIsReportedOnc
             std::pair(1, 0));
 }
 
-TEST(AboutWindow, SystemInformationStartsFromThePathOrTheFolderOrIsUnavailable) {
+TEST(AboutWindow, ShowsTitleAndVersionStartsSystemInformationOrSaysItCannotAndOkUnloads) {
   // The PATH value (nullptr: none; "": no data), whether the folder holds the tool; the start.
+  // clang-format off
   const std::vector<std::tuple<const char*, bool, Log, bool>> rows{
-      // clang-format off
       {"C:\\T\\m.exe", true, {"StartProgram C:\\T\\m.exe"}, false},
       {"C:\\Gone.exe", true, {"StartProgram C:\\Gone.exe"}, true},
       {nullptr, true, {"StartProgram C:\\T\\MSINFO32.EXE"}, false},
@@ -311,21 +301,36 @@ TEST(AboutWindow, SystemInformationStartsFromThePathOrTheFolderOrIsUnavailable) 
     if (path) r.registry.Put("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", kRegSz, data);
     r.registry.Put("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", kRegSz, Sz("C:\\T"));
     if (inFolder) r.sys.files = {L"C:\\T\\MSINFO32.EXE"};
-    r.sys.startable = {L"C:\\T\\m.exe", L"C:\\T\\MSINFO32.EXE"};
-    r.registry.log = nullptr, StartSysInfo({r.registry, r.sys}, r.sys, r.sys);
+    r.sys.startable = {L"C:\\T\\m.exe", L"C:\\T\\MSINFO32.EXE"}, r.registry.log = nullptr;
+    FrmAbout about(r.about, {r.c.LblSaS[0], r.c.LblSaS[1]}, {r.registry, r.sys}, r.sys, r.sys);
+    r.about.Load(), about.Form_Load(), about.cmdSysInfo_Click();
     EXPECT_EQ(r.log, started);
     EXPECT_EQ(r.sys.boxes, Shown(unavailable ? kMsgSysInfoUnavailable : nullptr, kMbOk, kAppTitle));
+    EXPECT_EQ(r.about.caption + L"|" + r.c.LblSaS[0]->Text() + L"|" + r.c.LblSaS[1]->Text(),
+              L"About Duskfall|Duskfall|Version 1.0.2");
+    about.cmdOK_Click();
+    EXPECT_FALSE(r.about.loaded);
   }
 }
 
-TEST(AboutWindow, LoadWritesTitleAndVersionAndOkUnloads) {
-  Rig r;
-  FrmAbout about(r.about, {r.c.LblSaS[0], r.c.LblSaS[1]}, {r.registry, r.sys}, r.sys, r.sys);
-  r.about.Load(), about.Form_Load();
-  EXPECT_EQ(r.about.caption + L"|" + r.c.LblSaS[0]->Text() + L"|" + r.c.LblSaS[1]->Text(),
-            L"About Duskfall|Duskfall|Version 1.0.2");
-  about.cmdOK_Click();
-  EXPECT_FALSE(r.about.loaded);
+TEST(DecimalText, NegativeFractionsAndTheLimitsOfSixtyFourBits) {
+  EXPECT_EQ(FixedText(-0.25) + L" " + FixedText(-1e-20), L"-0.25 0");
+  EXPECT_EQ(ParseDecimalInteger(L"9223372036854775807"), INT64_MAX);
+  EXPECT_EQ(ParseDecimalInteger(L"-9223372036854775808"), INT64_MIN);
+  EXPECT_FALSE(ParseDecimalInteger(L"9223372036854775808") ||
+               ParseDecimalInteger(L"-9223372036854775809"));
+}
+
+TEST(UniqueAny, ClosesEachHandleOnceWhenReplacedMovedOrDropped) {
+  static std::vector<int> closed;
+  struct Closer {
+    void operator()(int handle) const { closed.push_back(handle); }
+  };
+  {
+    UniqueAny<int, Closer> first(1), second(2);
+    *first.put() = 3, first = std::move(second);
+  }
+  EXPECT_EQ(closed, (std::vector<int>{1, 3, 2}));
 }
 
 TEST(DateTimeScale, CountsDaysFromThe30thOfDecember1899BothWays) {
