@@ -29,7 +29,8 @@ class RegistryContract : public ::testing::Test {
 TEST_F(RegistryContract, WrittenValuesReadBackByTheirNameInAnyCase) {
   const std::vector<std::tuple<std::wstring, RegValue, int, std::wstring>> rows{
       // clang-format off
-      {L"Minutes", L"30", kRegSz, L"30"}, {L"", L"C:\\", kRegSz, L"C:\\"}, {L"empty", L"", kRegSz, L""},
+      {L"Minutes", L"30", kRegSz, L"30"}, {L"", L"C:\\", kRegSz, L"C:\\"},
+      {L"empty", L"", kRegSz, L""},
       {L"count", -2, kRegDword, L"-2"}, {L"text", L"258", kRegDword, L"258"},
       {L"bad", L"12x", kRegDword, L""}, {L"binary", L"x", kRegBinary, L""}};
   // clang-format on
@@ -51,7 +52,8 @@ TEST_F(RegistryContract, StoredDataIsReadAsItsTypeSaysEvenFromAReadOnlyKey) {
   const std::vector<std::tuple<std::uint32_t, std::string, int, RegValue, std::optional<bool>,
                                std::wstring>> rows{
       {kRegSz, std::string("C:\\x", 5), kErrorSuccess, L"C:\\x", true, L"C:\\x"},
-      {kRegSz, "45", kErrorSuccess, L"45", true, L"45"}, {kRegSz, "", kErrorSuccess, {}, {}, L"old"},
+      {kRegSz, "45", kErrorSuccess, L"45", true, L"45"},
+      {kRegSz, "", kErrorSuccess, {}, {}, L"old"},
       {kRegSz, full, kErrorSuccess, wideFull, true, wideFull},
       {kRegSz, full + 'x', kErrorSuccess, wideFull + L'x', false, L""},
       {kRegDword, "\x0A\x01\xFF\x12", kErrorSuccess, 0x12FF010A, true, L"&hold12FF1A"},
