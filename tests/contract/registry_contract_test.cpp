@@ -46,16 +46,16 @@ TEST_F(RegistryContract, StoredDataIsReadAsItsTypeSaysEvenFromAReadOnlyKey) {
   backend_->Api().RegOpenKeyExA(kHkeyLocalMachine, kContractKey, 0, kKeyAccess, &key);
   // The stored type (0: none) and data; what the registry routines and the About window's
   // reader (given "old") make of it.
-  const std::string full(1024, 'x');  // the About window's buffer
-  const std::wstring wideFull(full.begin(), full.end());
+  const std::wstring filled(1023, L'x');  // with its NUL, as long as the About window's buffer
+  const std::string full = std::string(filled.begin(), filled.end()) + '\0';
   // clang-format off
   const std::vector<std::tuple<std::uint32_t, std::string, int, RegValue, std::optional<bool>,
                                std::wstring>> rows{
       {kRegSz, std::string("C:\\x", 5), kErrorSuccess, L"C:\\x", true, L"C:\\x"},
       {kRegSz, "45", kErrorSuccess, L"45", true, L"45"},
       {kRegSz, "", kErrorSuccess, {}, {}, L"old"},
-      {kRegSz, full, kErrorSuccess, wideFull, true, wideFull},
-      {kRegSz, full + 'x', kErrorSuccess, wideFull + L'x', false, L""},
+      {kRegSz, full, kErrorSuccess, filled, true, filled},
+      {kRegSz, 'x' + full, kErrorSuccess, L'x' + filled, false, L""},
       {kRegDword, "\x0A\x01\xFF\x12", kErrorSuccess, 0x12FF010A, true, L"&hold12FF1A"},
       {kRegExpandSz, "%x%", kUnsupportedType, {}, true, L"old"},
       {0, "", kErrorFileNotFound, {}, false, L""}};
