@@ -3,6 +3,7 @@
 // only numbers that round outside 32 bits are out of range.
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 #include "app/minutes_conversion.h"
 
