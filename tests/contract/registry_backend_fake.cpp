@@ -3,16 +3,16 @@
 
 namespace duskfall::testing {
 
-struct FakeBackend : RegistryBackend {
-  RegistryApi& Api() override { return registry; }
-  const AnsiCodePage& Ansi() override { return ansi; }
-  void MakeReadOnly(const std::string& key) override { registry.readOnly.insert(Lower(key)); }
-  int OpenHandles() override { return static_cast<int>(registry.handles.size()); }
-  FakeRegistry registry;
-  Log log;
-  FakeSystem ansi{log};
-};
+namespace {
+FakeRegistry registry;
+Log log;
+FakeSystem ansi{log};
+}  // namespace
 
-std::unique_ptr<RegistryBackend> MakeRegistryBackend() { return std::make_unique<FakeBackend>(); }
+void ResetBackend() { registry = FakeRegistry{}; }
+RegistryApi& BackendApi() { return registry; }
+const AnsiCodePage& BackendAnsi() { return ansi; }
+void MakeReadOnly(const std::string& keyPath) { registry.readOnly.insert(Lower(keyPath)); }
+int OpenHandles() { return static_cast<int>(registry.handles.size()); }
 
 }  // namespace duskfall::testing

@@ -8,23 +8,20 @@
 
 namespace duskfall::testing {
 
-struct WineBackend : RegistryBackend {
-  WineBackend() { Clear(); }
-  ~WineBackend() override { Clear(); }
-  RegistryApi& Api() override { return registry; }
-  const AnsiCodePage& Ansi() override { return ansi; }
-  void MakeReadOnly(const std::string& key) override {
-    e2e::MakeKeyReadOnly(std::wstring(key.begin(), key.end()).c_str());
-  }
-  int OpenHandles() override { return -1; }
-  void Clear() {
-    e2e::MakeKeyWritable(L"SOFTWARE\\DuskfallContract");
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kContractKey);
-  }
-  RegistryWin32 registry;
-  AnsiCodePageWin32 ansi;
-};
+namespace {
+RegistryWin32 registry;
+AnsiCodePageWin32 ansi;
+}  // namespace
 
-std::unique_ptr<RegistryBackend> MakeRegistryBackend() { return std::make_unique<WineBackend>(); }
+void ResetBackend() {
+  e2e::MakeKeyWritable(L"SOFTWARE\\DuskfallContract");
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kContractKey);
+}
+RegistryApi& BackendApi() { return registry; }
+const AnsiCodePage& BackendAnsi() { return ansi; }
+void MakeReadOnly(const std::string& keyPath) {
+  e2e::MakeKeyReadOnly(std::wstring(keyPath.begin(), keyPath.end()).c_str());
+}
+int OpenHandles() { return -1; }
 
 }  // namespace duskfall::testing

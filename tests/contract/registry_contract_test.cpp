@@ -15,15 +15,17 @@ const std::wstring kKey = L"SOFTWARE\\DuskfallContract";
 
 class RegistryContract : public ::testing::Test {
  protected:
-  void SetUp() override { CreateRegistryKey(Routines(), kKey, kHkeyLocalMachineValue); }
-  void TearDown() override { EXPECT_LE(backend_->OpenHandles(), 0) << "a key left open"; }
-  Registry Routines() { return Registry{backend_->Api(), backend_->Ansi()}; }
+  void SetUp() override {
+    ResetBackend();
+    CreateRegistryKey(Routines(), kKey, kHkeyLocalMachineValue);
+  }
+  void TearDown() override { EXPECT_LE(OpenHandles(), 0) << "a key left open"; }
+  static Registry Routines() { return Registry{BackendApi(), BackendAnsi()}; }
   std::wstring ReadString(const std::wstring& name, const std::wstring& key = kKey) {
     std::wstring text = L"old";
     ReadRegistryString(Routines(), L"-2147483646", key, name, text);
     return text;
   }
-  std::unique_ptr<RegistryBackend> backend_ = MakeRegistryBackend();
 };
 
 TEST_F(RegistryContract, WrittenValuesReadBackByTheirNameInAnyCase) {
@@ -43,7 +45,7 @@ TEST_F(RegistryContract, WrittenValuesReadBackByTheirNameInAnyCase) {
 
 TEST_F(RegistryContract, StoredDataIsReadAsItsTypeSaysEvenFromAReadOnlyKey) {
   RegKey key = 0;
-  backend_->Api().RegOpenKeyExA(kHkeyLocalMachine, kContractKey, 0, kKeyAccess, &key);
+  BackendApi().RegOpenKeyExA(kHkeyLocalMachine, kContractKey, 0, kKeyAccess, &key);
   // The stored type (0: none) and data; what the registry routines and the About window's
   // reader (given "old") make of it.
   const std::wstring filled(1023, L'x');  // with its NUL, as long as the About window's buffer
@@ -60,13 +62,13 @@ TEST_F(RegistryContract, StoredDataIsReadAsItsTypeSaysEvenFromAReadOnlyKey) {
       {kRegExpandSz, "%x%", kUnsupportedType, {}, true, L"old"},
       {0, "", kErrorFileNotFound, {}, false, L""}};
   // clang-format on
-  backend_->MakeReadOnly(kContractKey);  // the handle open for writing may still write
+  MakeReadOnly(kContractKey);  // the handle open for writing may still write
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const auto& [type, data, status, value, found, text] = rows[i];
     const std::wstring name = L"v" + std::to_wstring(i);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.data());
     if (type != 0) {
-      backend_->Api().RegSetValueExA(key, "v" + std::to_string(i), type, bytes, data.size());
+      BackendApi().RegSetValueExA(key, "v" + std::to_string(i), type, bytes, data.size());
     }
     RegValue read;
     EXPECT_EQ(ReadTypedValue(Routines(), key, name, read), status) << i;
@@ -75,7 +77,7 @@ TEST_F(RegistryContract, StoredDataIsReadAsItsTypeSaysEvenFromAReadOnlyKey) {
     EXPECT_EQ(GetKeyValue(Routines(), kHkeyLocalMachine, kKey, name, keyVal), found) << i;
     EXPECT_EQ(keyVal, text) << i;
   }
-  backend_->Api().RegCloseKey(key);
+  BackendApi().RegCloseKey(key);
   std::wstring keyVal = L"old";
   EXPECT_EQ(GetKeyValue(Routines(), kHkeyLocalMachine, kKey + L"\\none", L"v0", keyVal), false);
   EXPECT_EQ(keyVal, L"");
@@ -89,7 +91,7 @@ TEST_F(RegistryContract, KeysAreMadeOnlyByCreatingThemAndReadOnlyKeysAreStillRea
   EXPECT_EQ(WriteMachineValue(Routines(), nested, L"v", L"1", kRegSz), kErrorSuccess);
   EXPECT_EQ(ReadString(L"v", kKey + L"\\a\\b"), L"1");
   WriteMachineValue(Routines(), kKey, L"v", L"15", kRegSz);
-  backend_->MakeReadOnly(kContractKey);
+  MakeReadOnly(kContractKey);
   EXPECT_EQ(WriteMachineValue(Routines(), kKey, L"v", L"20", kRegSz), kErrorAccessDenied);
   EXPECT_EQ(ReadString(L"v"), L"15");
   EXPECT_EQ(ReadString(L"missing") + ReadString(L"v", kKey + L"\\none"), L"");

@@ -18,10 +18,6 @@ namespace {
 const std::string kSettings = Lower(kSettingsKey), kMinutes = Lower(kStoredMinutesValue);
 const std::string kRun = Lower(kRunKey), kProgram = "C:\\Program Files\\Duskfall.exe";
 
-std::vector<Box> Said(const wchar_t* text, std::uint32_t icon = kMbIconInformation) {
-  return Shown(text, icon, kMainTitle);
-}
-
 // Form1 on the fakes, started with nothing stored unless told otherwise.
 struct Rig {
   explicit Rig(bool started = true) {
@@ -96,7 +92,8 @@ TEST(MinutesValidation, KeepsTheFocusUntilTheBoxHoldsAWholeNumberFromOne) {
     r.form.TxtCount_Validate(cancel);
     const bool unknown = message == kMsgUnknownError;
     EXPECT_EQ(cancel, message && !unknown) << text;
-    EXPECT_EQ(r.sys.boxes, Said(message, unknown ? kMbIconHand : kMbIconInformation)) << text;
+    EXPECT_EQ(r.sys.boxes, Shown(message, unknown ? kMbIconHand : kMbIconInformation, kMainTitle))
+        << text;
   }
 }
 
@@ -121,7 +118,7 @@ TEST(CountDown, AModeEnablesItsInputSetStartsItAndCancelGivesTheInputsBack) {
         << mode;
     EXPECT_EQ(r.factory.timer.interval, interval);
     r.c.TxtCount->SetText(minutes), r.form.CmdSaS_Click(0), r.form.CmdSaS_Click(2);  // no such
-    EXPECT_EQ(r.sys.boxes, Said(refusal));
+    EXPECT_EQ(r.sys.boxes, Shown(refusal, kMbIconInformation, kMainTitle));
     EXPECT_EQ(r.Running(), !refusal);
     if (refusal) continue;
     EXPECT_FALSE(r.c.CmbFunction->Enabled() || r.c.TxtCount->Enabled() || r.factory.picker.enabled);
@@ -182,7 +179,7 @@ TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastIt) {
   }
 }
 
-TEST(Tray, MouseReportsRestoreTheWindowOrOpenTheMenu) {
+TEST(Tray, MouseReportsAndMenuCommandsActOnTheWindowAndANewTaskbarGetsTheSameIcon) {
   const Log restore{"Form1.SetState 0", "Form1.SetForeground", "Form1.Show"};
   const Log menu{"Form1.SetForeground", "PopupTrayMenu"};
   // clang-format off
@@ -197,9 +194,7 @@ TEST(Tray, MouseReportsRestoreTheWindowOrOpenTheMenu) {
     r.form.Form_MouseMove(0, 0, pixels * twipsPerPixel, 0);
     EXPECT_EQ(r.log, log) << pixels;
   }
-}
 
-TEST(Tray, MinimisingHidesTheMenuRestoresShowsAboutOnceAndExitsAndANewTaskbarGetsTheIcon) {
   Rig r;
   for (WindowState state :
        {WindowState::kNormal, WindowState::kMaximized, WindowState::kMinimized}) {
@@ -246,7 +241,7 @@ TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
     r.Choose(mode), r.c.TxtCount->SetText(minutes);
     if (running) r.form.CmdSaS_Click(0);
     r.self.Hide(), r.form.mpopdsk_Click();
-    EXPECT_EQ(r.sys.boxes, Said(box)) << minutes;
+    EXPECT_EQ(r.sys.boxes, Shown(box, kMbIconInformation, kMainTitle)) << minutes;
     EXPECT_EQ(r.registry.Text(kSettings, kMinutes) + " " + r.registry.Text(kRun, "Duskfall"),
               minutesAfter + " " + runAfter);
     EXPECT_EQ(r.c.mpopdsk->Text(), !box != cancel ? kMenuCancelDuskfall : kMenuSetDuskfall);
