@@ -1,25 +1,18 @@
 #include "contract/registry_backend.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_services.h"
+#include "fakes/fakes.h"
 
 namespace duskfall::testing {
 
 namespace {
-
-class FakeBackend : public RegistryBackend {
- public:
-  RegistryApi& Api() override { return registry_; }
-  const AnsiCodePage& Ansi() override { return ansi_; }
-  void MakeReadOnly(const std::string& keyPath) override { registry_.DenyWrite(keyPath); }
-  int OpenHandles() override { return registry_.OpenHandles(); }
-
- private:
-  FakeRegistry registry_;
-  FakeAnsiCodePage ansi_;
-};
-
+FakeRegistry registry;
+Log log;
+FakeSystem ansi{log};
 }  // namespace
 
-std::unique_ptr<RegistryBackend> MakeRegistryBackend() { return std::make_unique<FakeBackend>(); }
+void ResetBackend() { registry = FakeRegistry{}; }
+RegistryApi& BackendApi() { return registry; }
+const AnsiCodePage& BackendAnsi() { return ansi; }
+void MakeReadOnly(const std::string& keyPath) { registry.readOnly.insert(Lower(keyPath)); }
+int OpenHandles() { return static_cast<int>(registry.handles.size()); }
 
 }  // namespace duskfall::testing

@@ -9,30 +9,19 @@
 namespace duskfall::testing {
 
 namespace {
-
-class WineBackend : public RegistryBackend {
- public:
-  WineBackend() { Clear(); }
-  ~WineBackend() override { Clear(); }
-  RegistryApi& Api() override { return registry_; }
-  const AnsiCodePage& Ansi() override { return ansi_; }
-  void MakeReadOnly(const std::string& keyPath) override {
-    const std::wstring path(keyPath.begin(), keyPath.end());
-    e2e::MakeKeyReadOnly(path.c_str());
-  }
-  int OpenHandles() override { return -1; }
-
- private:
-  void Clear() {
-    e2e::MakeKeyWritable(L"SOFTWARE\\DuskfallContract");
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kContractKey);
-  }
-  RegistryWin32 registry_;
-  AnsiCodePageWin32 ansi_;
-};
-
+RegistryWin32 registry;
+AnsiCodePageWin32 ansi;
 }  // namespace
 
-std::unique_ptr<RegistryBackend> MakeRegistryBackend() { return std::make_unique<WineBackend>(); }
+void ResetBackend() {
+  e2e::MakeKeyWritable(L"SOFTWARE\\DuskfallContract");
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kContractKey);
+}
+RegistryApi& BackendApi() { return registry; }
+const AnsiCodePage& BackendAnsi() { return ansi; }
+void MakeReadOnly(const std::string& keyPath) {
+  e2e::MakeKeyReadOnly(std::wstring(keyPath.begin(), keyPath.end()).c_str());
+}
+int OpenHandles() { return -1; }
 
 }  // namespace duskfall::testing

@@ -1,0 +1,380 @@
+// The program's logic on the fakes: start-up, the minutes box, modes, the count-down, the tray,
+// the logon count-down, the power-off, the registry rights and the About window, each read back
+// as the user or the system would see it.
+#include <gtest/gtest.h>
+
+#include "about/about_window.h"
+#include "app/contrast_colors.h"
+#include "app/decimal_text.h"
+#include "app/texts.h"
+#include "fakes/fakes.h"
+#include "platform/unique_any.h"
+#include "power/power_off.h"
+#include "settings/logon_setting.h"
+#include "settings/settings_keys.h"
+
+namespace duskfall::testing {
+namespace {
+
+const std::string kSettings = Lower(kSettingsKey), kMinutes = Lower(kStoredMinutesValue);
+const std::string kRun = Lower(kRunKey), kProgram = "C:\\Program Files\\Duskfall.exe";
+
+// Form1 on the fakes, started with nothing stored unless told otherwise.
+struct Rig {
+  explicit Rig(bool started = true) {
+    registry.log = &log, about.loaded = false, registry.keys[kRun];
+    self.onUnload = [this](bool& cancel) { form.Form_Unload(cancel); };
+    registry.Put(Lower(kAppPathsKey), "", kRegSz, Sz(kProgram));
+    if (started) Start(), log.clear();
+  }
+  void Start() { form.Form_Initialize(), form.Form_Load(); }
+  void Choose(const std::wstring& mode) { c.CmbFunction->SetText(mode), form.CmbFunction_Click(); }
+  void StartWith(const std::wstring& mode, const std::wstring& minutes) {
+    Choose(mode), c.TxtCount->SetText(minutes), form.CmdSaS_Click(0);
+  }
+  bool Running() const { return c.CmdSaS[0]->Text() == kCaptionCancel && factory.timer.enabled; }
+  // The window went first, then the privilege and the power-off were asked for.
+  bool Fired() const {
+    return !std::ranges::search(log, Log{"Form1.Unload", "GetCurrentProcess"}).empty() &&
+           log.back().starts_with("ExitWindowsEx");
+  }
+
+  Log log;
+  FakeFactory factory{log};
+  FakeControl trayRetry{log};
+  Form1Controls c = [this] {
+    Form1Controls built = BuildForm1(factory);
+    built.TrayRetry = &trayRetry;
+    return built;
+  }();
+  FakeWindow self{"Form1", log}, about{"frmAbout", log};
+  FakeSystem sys{log};
+  FakeRegistry registry;
+  ProgramModule module;
+  Form1 form{self, about, sys, c, Services{sys, registry, sys, sys, sys, sys}, module};
+};
+
+TEST(StartUp, RunsItsStepsInOrderAndStoredMinutesResumeTheCountDownBehindTheTrayIcon) {
+  // clang-format off
+  const Log idle{"RegCreateKeyExA " + kSettings + " 63", "RegCloseKey", "Form1.Show",
+                 "Form1.Refresh", "Shell_NotifyIconA 0", "Clear", "AddItem  ", "AddItem Fixed Time",
+                 "AddItem Relative Time", "RegOpenKeyExA " + kSettings + " 131097", "RegCloseKey"};
+  // The stored value's type and text, whether its key may only be read; the minutes resumed.
+  const std::vector<std::tuple<std::uint32_t, std::string, bool, const wchar_t*>> rows{
+      {kRegSz, "15", true, L"15"}, {kRegSz, "", false, nullptr},
+      {kRegBinary, "15", false, nullptr}};
+  // clang-format on
+  for (const auto& [type, data, readOnly, resumed] : rows) {
+    Rig r(false);
+    r.registry.Put(kSettings, kMinutes, type, Sz(data));
+    if (readOnly) r.registry.readOnly = {kSettings};
+    r.Start();
+    const bool on = resumed != nullptr;
+    EXPECT_EQ((std::array{r.Running(), !r.self.visible, r.c.LblSaS[1]->Enabled()}),
+              (std::array{on, on, on}))
+        << data;
+    EXPECT_EQ(r.c.mpopdsk->Text(), on ? kMenuCancelDuskfall : kMenuSetDuskfall);
+    EXPECT_EQ(r.c.TxtCount->Text(), on ? resumed : L"1");
+    EXPECT_TRUE(r.sys.boxes.empty() && r.module.PlatformIsNT == 1);
+    EXPECT_EQ(r.log == idle, !on);
+  }
+}
+
+TEST(MinutesValidation, KeepsTheFocusUntilTheBoxHoldsAWholeNumberFromOne) {
+  // clang-format off
+  const std::vector<std::tuple<const wchar_t*, const wchar_t*, const wchar_t*>> rows{
+      {L"1", L".", nullptr}, {L"\t7 ", L".", nullptr}, {L"2147483647", L".", nullptr},
+      {L"2.5", L".", nullptr}, {L"0.50001", L".", nullptr}, {L"0", L".", kMsgBelowOne},
+      {L"0.5", L".", kMsgBelowOne}, {L"0,5", L",", kMsgBelowOne},
+      {L"-2147483648", L".", kMsgBelowOne}, {L"-2147483648.5", L".", kMsgBelowOne},
+      {L"2147483648", L".", kMsgTooLarge},
+      {L"2147483647.5", L".", kMsgTooLarge}, {L"99999999999999999999", L".", kMsgTooLarge},
+      {L"", L".", kMsgWrongType}, {L"2.5", L",", kMsgWrongType}, {L"5", L"", kMsgUnknownError}};
+  // clang-format on
+  for (const auto& [text, separator, message] : rows) {
+    Rig r;
+    r.sys.separator = separator, r.c.TxtCount->SetText(text);
+    bool cancel = false;
+    r.form.TxtCount_Validate(cancel);
+    const bool unknown = message == kMsgUnknownError;
+    EXPECT_EQ(cancel, message && !unknown) << text;
+    EXPECT_EQ(r.sys.boxes, Shown(message, unknown ? kMbIconHand : kMbIconInformation, kMainTitle))
+        << text;
+  }
+}
+
+TEST(CountDown, AModeEnablesItsInputSetStartsItAndCancelGivesTheInputsBack) {
+  // The mode chosen after "Fixed Time" and the minutes typed; the inputs enabled (picker,
+  // minutes), the tick interval, and the box that Set shows instead of starting.
+  // clang-format off
+  const std::vector<std::tuple<std::wstring, const wchar_t*, bool, bool, int, const wchar_t*>> rows{
+      {kModeFixedTime, L"", true, false, 1000, nullptr},
+      {kModeRelativeTime, L"  ", false, true, 60000, nullptr},
+      {kModeRelativeTime, L"", false, true, 60000, kMsgEnterTime},
+      {kModeNone, L"5", false, false, 1000, kMsgSelectFunction},
+      {L"", L"5", false, false, 1000, kMsgSelectFunction},
+      {L"relative time", L"5", false, false, 1000, nullptr}};
+  // clang-format on
+  for (const auto& [mode, minutes, picker, typing, interval, refusal] : rows) {
+    Rig r;
+    r.Choose(kModeFixedTime), r.Choose(mode);
+    EXPECT_EQ((std::array{r.factory.picker.enabled, r.c.LblSaS[2]->Enabled(),
+                          r.c.TxtCount->Enabled(), r.c.LblSaS[1]->Enabled()}),
+              (std::array{picker, picker, typing, typing}))
+        << mode;
+    EXPECT_EQ(r.factory.timer.interval, interval);
+    r.c.TxtCount->SetText(minutes), r.form.CmdSaS_Click(0), r.form.CmdSaS_Click(2);  // no such
+    EXPECT_EQ(r.sys.boxes, Shown(refusal, kMbIconInformation, kMainTitle));
+    EXPECT_EQ(r.Running(), !refusal);
+    if (refusal) continue;
+    EXPECT_FALSE(r.c.CmbFunction->Enabled() || r.c.TxtCount->Enabled() || r.factory.picker.enabled);
+    r.form.CmdSaS_Click(0);
+    EXPECT_EQ(
+        (std::array{r.c.CmdSaS[0]->Text() == kCaptionSet, r.factory.timer.enabled,
+                    r.c.CmbFunction->Enabled(), r.factory.picker.enabled, r.c.TxtCount->Enabled()}),
+        (std::array{true, false, true, mode == kModeFixedTime, mode == kModeRelativeTime}));
+  }
+}
+
+TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOff) {
+  // clang-format off
+  const std::vector<std::tuple<const wchar_t*, const wchar_t*, bool>> rows{
+      {L"1", L"0", true}, {L"3", L"2", false}, {L"2.5", L"1.5", false}, {L"0.5", L"0", true},
+      {L"0", L"0", true}, {L"abc", L"abc", true}, {L"-5", L"-5", false}, {L"12abc", L"11", false},
+      {L"1\n0", L"9", false}, {L"2,5", L"1", false}, {L"2.3", L"1.3", false},
+      {L"1.9999999999999998", L"1", false}, {L"25e-1", L"1.5", false}, {L"0.05e2", L"4", false},
+      {L"12345678901234567890123", L"12345678901234600000000", false}};
+  // clang-format on
+  for (const auto& [minutes, after, fires] : rows) {
+    Rig r;
+    r.sys.now = DateTime::TimeOfDay(12, 0, 0);  // the picker's time: it must not count here
+    r.StartWith(kModeRelativeTime, minutes), r.form.TMCounter_Timer();
+    EXPECT_EQ(r.c.TxtCount->Text(), after) << minutes;
+    EXPECT_EQ(r.Fired(), fires) << minutes;
+  }
+}
+
+TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastIt) {
+  constexpr int H = 3600, D = 86400, kNoon = 12 * H;
+  // Target, start and ticks in seconds from the first day's midnight; the tick that fires.
+  // clang-format off
+  const std::vector<std::tuple<DateTime, int, std::vector<int>, int>> rows{
+      {{0, kNoon}, kNoon - 3, {kNoon - 2, kNoon - 1, kNoon}, 2},  // on the second
+      {{0, 8 * H}, 9 * H, {9 * H + 1, D + 8 * H}, 1},           // past: tomorrow
+      {{0, kNoon}, kNoon - 70, {kNoon - 10, kNoon + 10}, 1},    // late: passed since the last tick
+      {{0, kNoon}, kNoon - 1, {kNoon + 3}, 0}, {{0, 0}, D - 2, {D + 1}, 0},  // late first, midnight
+      {{0, kNoon}, kNoon - 30, {kNoon + 30}, 0}, {{0, kNoon}, kNoon - 30, {kNoon + 31}, -1},  // 60s
+      {{0, kNoon}, 10 * H, {10 * H + 1, 14 * H, 14 * H + 1, D + kNoon}, 3},  // slept through it
+      {{0, kNoon}, kNoon + 30, {kNoon - 20, kNoon - 19, kNoon}, 2},  // clock set back
+      {{0, kNoon}, kNoon - 600, {kNoon - 599, kNoon + 600}, -1},     // clock set forward
+      {{0, kNoon}, kNoon, {kNoon + 1}, -1},                  // started in the target second
+      {{1, kNoon}, kNoon - 1, {kNoon + 1, kNoon}, -1}};     // a date part never matches
+  // clang-format on
+  for (const auto& [target, start, ticks, firesAt] : rows) {
+    Rig r;
+    auto at = [](int second) { return DateTime{46000 + second / D, second % D}; };
+    r.Choose(kModeFixedTime);
+    r.factory.picker.value = target, r.sys.now = at(start), r.form.CmdSaS_Click(0);
+    int fired = -1;
+    for (int tick = 0; tick < std::ssize(ticks) && fired < 0; ++tick) {
+      r.sys.now = at(ticks[tick]), r.form.TMCounter_Timer();
+      if (r.Fired()) fired = tick;
+    }
+    EXPECT_EQ(fired, firesAt) << "start " << start;
+    EXPECT_EQ(r.c.TxtCount->Text(), L"1");
+  }
+}
+
+TEST(Tray, MouseReportsAndMenuCommandsActOnTheWindowAndANewTaskbarGetsTheSameIcon) {
+  const Log restore{"Form1.SetState 0", "Form1.SetForeground", "Form1.Show"};
+  const Log menu{"Form1.SetForeground", "PopupTrayMenu"};
+  // clang-format off
+  const std::vector<std::tuple<double, double, TwipsPoint, Log>> rows{
+      {514, 15, {}, restore}, {515, 15, {}, restore}, {513.6, 15, {}, restore},
+      {517, 15, {}, menu}, {517, 1440.0 / 168, {}, menu}, {512, 15, {}, {}}, {513, 15, {}, {}},
+      {516, 15, {}, {}}, {1e300, 15, {}, {}}, {517, 15, {7755, 0}, {}}};
+  // clang-format on
+  for (const auto& [pixels, twipsPerPixel, pointer, log] : rows) {
+    Rig r;
+    r.sys.twipsPerPixel = twipsPerPixel, r.sys.pointer = pointer;
+    r.form.Form_MouseMove(0, 0, pixels * twipsPerPixel, 0);
+    EXPECT_EQ(r.log, log) << pixels;
+  }
+
+  Rig r;
+  for (WindowState state :
+       {WindowState::kNormal, WindowState::kMaximized, WindowState::kMinimized}) {
+    r.self.state = state, r.form.Form_Resize();
+    EXPECT_EQ(r.self.visible, state != WindowState::kMinimized);
+  }
+  r.form.mpoprestore_Click();
+  EXPECT_TRUE(r.self.visible && r.self.state == WindowState::kNormal);
+  r.form.mpopabout_Click(), r.form.mpopabout_Click();
+  EXPECT_TRUE(r.about.visible && r.about.loads == 1);
+  r.log.clear(), r.form.TaskbarCreated(), r.form.mpopexit_Click();
+  EXPECT_EQ(r.log, (Log{"Shell_NotifyIconA 0", "Shell_NotifyIconA 2", "Form1.Unload"}));
+  const NotifyIconRecord& record = r.sys.tray.at(1);  // added again as first filled
+  EXPECT_EQ(std::pair(record.hWnd, record.hIcon), std::pair(r.self.Handle(), r.self.IconHandle()));
+  EXPECT_EQ(std::wstring(record.szTip.begin(), record.szTip.end()),
+            std::wstring(L"Qorvelix Duskfall") + L'\0' + std::wstring(46, L' '));
+}
+
+TEST(Tray, ARefusedIconIsOfferedAgainEveryFewSecondsUntilTheShellHasIt) {
+  Rig r(false);
+  r.sys.failWith["Shell_NotifyIconA"] = {1460, true};  // the shell does not answer in time
+  r.Start(), r.form.TrayRetry_Timer();
+  EXPECT_TRUE(r.trayRetry.enabled && r.trayRetry.interval == 5000);
+  r.sys.failWith.clear(), r.form.TrayRetry_Timer();
+  EXPECT_FALSE(r.trayRetry.enabled);
+  r.sys.failWith["Shell_NotifyIconA"] = {1460, true}, r.form.TaskbarCreated();
+  EXPECT_TRUE(r.trayRetry.enabled);
+  // An add that timed out may still have reached the shell: then only a modify succeeds.
+  r.sys.failWith = {{"Shell_NotifyIconA 0", {1460, true}}}, r.log.clear(), r.form.TrayRetry_Timer();
+  EXPECT_EQ(r.log, (Log{"Shell_NotifyIconA 0", "Shell_NotifyIconA 1"}));
+  EXPECT_FALSE(r.trayRetry.enabled);
+}
+
+TEST(ContrastColors, HighContrastTakesTheThemesColorsAndTheNormalLookStays) {
+  const ThemeColors theme{0x00FF00, 0x000000};  // green text on a black face
+  // clang-format off
+  const std::vector<std::tuple<bool, TextColors, TextColors, SeparatorColors>> rows{
+      {false, {0x000000, 0x00FFFF}, {0x000000, 0x000000}, {0x808080, 0xFFFFFF}},
+      {true, {0x00FF00, 0x000000}, {0x00FF00, 0x000000}, {0x00FF00, 0x00FF00}}};
+  // clang-format on
+  for (const auto& [highContrast, caution, aboutLabel, separator] : rows) {
+    EXPECT_EQ(CautionColors(highContrast, theme), caution);
+    EXPECT_EQ(AboutLabelColors(highContrast, theme), aboutLabel);
+    EXPECT_EQ(AboutSeparatorColors(highContrast, theme), separator);
+  }
+}
+
+TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
+  const std::string quoted = '"' + kProgram + '"', none = "-";
+  // Cancel (the menu offers it), mode, minutes, running, a read-only key, a missing key; the
+  // box, and the minutes and Run command stored afterwards.
+  // clang-format off
+  const std::vector<std::tuple<bool, const wchar_t*, const wchar_t*, bool, std::string, std::string,
+                               const wchar_t*, std::string, std::string>> rows{
+      {false, kModeRelativeTime, L"45", false, "", "", nullptr, "45", quoted},
+      {false, kModeRelativeTime, L"45", true, "", "", kMsgActiveCountDown, "30", none},
+      {false, kModeRelativeTime, L"0", false, "", "", kMsgSelectRelative, "30", none},
+      {false, kModeRelativeTime, L"-3", false, "", "", kMsgSelectRelative, "30", none},
+      {false, kModeFixedTime, L"45", false, "", "", kMsgSelectRelative, "30", none},
+      {false, kModeRelativeTime, L"45", false, kSettings, "", kMsgLogonNotStored, "30", none},
+      {false, kModeRelativeTime, L"45", false, kRun, "", kMsgLogonNotStored, "30", none},
+      {true, kModeRelativeTime, L"45", true, "", "", nullptr, "", ""},
+      {true, kModeRelativeTime, L"45", true, kSettings, "", kMsgLogonNotCleared, "30", ""},
+      {true, kModeRelativeTime, L"45", true, "", kSettings, nullptr, none, ""}};
+  // clang-format on
+  for (const auto& [cancel, mode, minutes, running, denied, gone, box, minutesAfter, runAfter] :
+       rows) {
+    Rig r;
+    r.registry.Put(kSettings, kMinutes, kRegSz, Sz("30"));
+    if (cancel) r.registry.Put(kRun, "Duskfall", kRegSz, Sz(kProgram));
+    if (cancel) r.c.mpopdsk->SetText(kMenuCancelDuskfall);
+    r.registry.readOnly = {denied}, r.registry.keys.erase(gone);
+    r.Choose(mode), r.c.TxtCount->SetText(minutes);
+    if (running) r.form.CmdSaS_Click(0);
+    r.self.Hide(), r.form.mpopdsk_Click();
+    EXPECT_EQ(r.sys.boxes, Shown(box, kMbIconInformation, kMainTitle)) << minutes;
+    EXPECT_EQ(r.registry.Text(kSettings, kMinutes) + " " + r.registry.Text(kRun, "Duskfall"),
+              minutesAfter + " " + runAfter);
+    EXPECT_EQ(r.c.mpopdsk->Text(), !box != cancel ? kMenuCancelDuskfall : kMenuSetDuskfall);
+    EXPECT_EQ(r.Running(), !cancel && (!box || running));
+    EXPECT_EQ(r.self.visible, cancel);
+    EXPECT_TRUE(r.registry.handles.empty());
+    for (const std::string& call : r.log) {  // read rights, or the full specific rights
+      EXPECT_TRUE(!call.starts_with("RegOpenKeyExA") || call.ends_with(" 131097") ||
+                  call.ends_with(" 63"));
+    }
+  }
+  EXPECT_EQ(
+      QuotedCommandPath(L"C:\\D.exe") + QuotedCommandPath(L"\"C:\\A B\"") + QuotedCommandPath(L""),
+      L"C:\\D.exe\"C:\\A B\"");
+}
+
+TEST(PowerOff, TheNTFamilyEnablesThePrivilegeFirstAndEachFailedStepIsReportedOnce) {
+  const Log privilege{"GetCurrentProcess", "OpenProcessToken 153 40",
+                      "LookupPrivilegeValueA '' SeShutdownPrivilege",
+                      "AdjustTokenPrivileges 68 0 1 19 2 16", "CloseHandle 68"};
+  // The platform flag, the failing call, the error it leaves and whether it also fails; the
+  // report.
+  // clang-format off
+  const std::vector<std::tuple<int, std::string, std::uint32_t, bool, const wchar_t*>> rows{
+      {1, "", 0, false, nullptr}, {0, "", 0, false, nullptr}, {-1, "", 0, false, nullptr},
+      {1, "GetCurrentProcess", 6, true, L"GetCurrentProcess error==6"},
+      {1, "OpenProcessToken", 5, true, L"OpenProcessToken error==5"},
+      {1, "LookupPrivilegeValueA", 0x80070005, true, L"LookupPrivilegeValue error==-2147024891"},
+      {1, "AdjustTokenPrivileges", 1300, false, L"AdjustTokenPrivileges error==1300"},
+      {0, "ExitWindowsEx", 1314, true, L"ExitWindowsEx error==1314"},
+      {0, "ExitWindowsEx", 183, false, nullptr}};
+  // clang-format on
+  for (const auto& [nt, step, error, fails, report] : rows) {
+    Rig r;
+    r.sys.failWith[step] = {error, fails}, PowerOffMachine(r.sys, r.sys, nt);
+    EXPECT_EQ(r.sys.boxes, Shown(report, kMbOk, kAppTitle)) << step;
+    EXPECT_EQ(r.log.back(), "ExitWindowsEx 12 4294967295");
+    if (step.empty()) {
+      EXPECT_EQ(Log(r.log.begin(), r.log.end() - 1), nt == 1 ? privilege : Log{}) << nt;
+    }
+    EXPECT_EQ(std::count(r.log.begin(), r.log.end(), "CloseHandle 0"), 0);
+  }
+  EXPECT_EQ(std::pair(PlatformIsNTFromVersion(0x7FFFFFFF), PlatformIsNTFromVersion(0x80000000)),
+            std::pair(1, 0));
+}
+
+TEST(AboutWindow, ShowsTitleAndVersionStartsSystemInformationOrSaysItCannotAndOkUnloads) {
+  // The PATH value (nullptr: none; "": no data), whether the folder holds the tool; the start.
+  // clang-format off
+  const std::vector<std::tuple<const char*, bool, Log, bool>> rows{
+      {"C:\\T\\m.exe", true, {"StartProgram C:\\T\\m.exe"}, false},
+      {"C:\\Gone.exe", true, {"StartProgram C:\\Gone.exe"}, true},
+      {nullptr, true, {"StartProgram C:\\T\\MSINFO32.EXE"}, false},
+      {nullptr, false, {}, true}, {"", true, {}, true}};
+  // clang-format on
+  for (const auto& [path, inFolder, started, unavailable] : rows) {
+    Rig r;
+    const Bytes data = path && *path ? Sz(path) : Bytes{};
+    if (path) r.registry.Put("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", kRegSz, data);
+    r.registry.Put("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", kRegSz, Sz("C:\\T"));
+    if (inFolder) r.sys.files = {L"C:\\T\\MSINFO32.EXE"};
+    r.sys.startable = {L"C:\\T\\m.exe", L"C:\\T\\MSINFO32.EXE"}, r.registry.log = nullptr;
+    FrmAbout about(r.about, {r.c.LblSaS[0], r.c.LblSaS[1]}, {r.registry, r.sys}, r.sys, r.sys);
+    r.about.Load(), about.Form_Load(), about.cmdSysInfo_Click();
+    EXPECT_EQ(r.log, started);
+    EXPECT_EQ(r.sys.boxes, Shown(unavailable ? kMsgSysInfoUnavailable : nullptr, kMbOk, kAppTitle));
+    EXPECT_EQ(r.about.caption + L"|" + r.c.LblSaS[0]->Text() + L"|" + r.c.LblSaS[1]->Text(),
+              L"About Duskfall|Duskfall|Version 1.0.2");
+    about.cmdOK_Click();
+    EXPECT_FALSE(r.about.loaded);
+  }
+}
+
+TEST(DecimalText, NegativeFractionsAndTheLimitsOfSixtyFourBits) {
+  EXPECT_EQ(FixedText(-0.25) + L" " + FixedText(-1e-20), L"-0.25 0");
+  EXPECT_EQ(ParseDecimalInteger(L"9223372036854775807"), INT64_MAX);
+  EXPECT_EQ(ParseDecimalInteger(L"-9223372036854775808"), INT64_MIN);
+  EXPECT_FALSE(ParseDecimalInteger(L"9223372036854775808") ||
+               ParseDecimalInteger(L"-9223372036854775809"));
+}
+
+TEST(UniqueAny, ClosesEachHandleOnceWhenReplacedMovedOrDropped) {
+  static std::vector<int> closed;
+  auto close = [](int handle) { closed.push_back(handle); };
+  {
+    UniqueAny<int, decltype(close)> first(1), second(2);
+    *first.put() = 3, first = std::move(second);
+  }
+  EXPECT_EQ(closed, (std::vector<int>{1, 3, 2}));
+}
+
+TEST(DateTimeScale, CountsDaysFromThe30thOfDecember1899BothWays) {
+  EXPECT_EQ(DateTime::FromCivil({1900, 1, 1, 12, 34, 56}), (DateTime{2, 45296}));
+  EXPECT_EQ(DateTime::FromCivil({2000, 3, 1}).days, 36586);
+  for (std::int32_t day = -109205; day <= 2958465; day += 997) {
+    EXPECT_EQ(DateTime::FromCivil(DateTime{day, 1}.ToCivil()), (DateTime{day, 1}));
+  }
+}
+
+}  // namespace
+}  // namespace duskfall::testing
