@@ -1,0 +1,175 @@
+// Duskfall under Wine, used as a person uses it: what only the real program in a real session
+// shows. Each case starts from a first run's registry.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "e2e/driver.h"
+
+namespace duskfall::e2e {
+namespace {
+
+constexpr int kAboutItem = 0, kLogonItem = 1, kRestoreItem = 2, kExitItem = 3;
+
+class Duskfall : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetProgramRegistry(); }
+  Program& Start() { return program_.emplace(); }
+  std::optional<Program> program_;
+};
+
+TEST_F(Duskfall, MinutesKeepTheFocusUntilTheyAreAWholeNumber) {
+  const Program& program = Start();
+  program.ChooseMode(2);
+  SetText(program.Minutes(), L"abc");
+  ASSERT_TRUE(program.Activate());
+  Click(program.Minutes());
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Minutes(); }));
+  // The key or click that would move the focus is refused with a message, and never arrives.
+  for (auto leave : {+[](const Program&) { PressKey(VK_TAB); },
+                     +[](const Program& p) { Click(p.Button(L"Exit")); }}) {
+    leave(program);
+    EXPECT_NE(program.AnswerMessageBox(), L"");
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Minutes(); }));
+  }
+  SetText(program.Minutes(), L"7");
+  PressKey(VK_TAB);
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Button(L"Set"); }));
+  PressKey(VK_RETURN);  // presses the focused button
+  EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
+}
+
+TEST_F(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
+  const Program& program = Start();
+  program.ChooseMode(2);
+  SetText(program.Minutes(), L"");
+  ASSERT_TRUE(program.Activate());
+  Click(program.Minutes());
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Minutes(); }));
+  // Widened, the window has a spot where the pointer's own X equals a right click's report.
+  SetWindowPos(program.Window(), nullptr, 0, 0, 760, 300, SWP_NOMOVE | SWP_NOZORDER);
+  POINT crossing{517, 40};
+  ClientToScreen(program.Window(), &crossing);
+  RECT box{};
+  GetWindowRect(program.Minutes(), &box);
+  // The program is held while the pointer crosses that spot and moves on into the minutes box,
+  // so the move over the window is handled when the pointer is no longer there.
+  const HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE,
+                                   GetWindowThreadProcessId(program.Window(), nullptr));
+  ASSERT_NE(SuspendThread(thread), DWORD(-1));
+  MovePointer(crossing);
+  MovePointer(POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2});
+  ResumeThread(thread);
+  CloseHandle(thread);
+  // Input is handled in order: once the key shows, the moves before it were handled.
+  PressKey('9');
+  ASSERT_TRUE(WaitUntil([&] { return Text(program.Minutes()) == L"9" || program.PopupMenu(); }));
+  EXPECT_EQ(program.PopupMenu(), nullptr) << "the pointer opened the tray menu";
+}
+
+TEST_F(Duskfall, TheTrayIconComesBackAndBringsTheWindowBack) {
+  const Program& program = Start();
+  // The shell forgets the icon, as when Explorer restarts, then announces its new taskbar.
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = program.Window();
+  data.uID = 1;
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
+  PostMessageW(program.Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return TrayIconPresent(program.Window()); }));
+  program.Minimise();
+  program.TrayReport(WM_LBUTTONUP);
+  EXPECT_TRUE(WaitUntil([&] { return program.Restored(); }));
+  program.Minimise();
+  ASSERT_TRUE(program.ChooseTrayItem(kRestoreItem));
+  EXPECT_TRUE(WaitUntil([&] { return program.Restored(); }));
+}
+
+TEST_F(Duskfall, TheLogonCountDownIsStoredWithRightsAndResumedWithoutThem) {
+  WriteString(kAppPathsKey, L"", L"C:\\Program Files\\Duskfall\\Duskfall.exe");
+  WriteString(kSettingsKey, kMinutesValue, L"");
+  MakeKeyReadOnly(kSettingsKey);
+  {
+    const Program& program = Start();
+    program.ChooseMode(2);
+    SetText(program.Minutes(), L"45");
+    ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
+    EXPECT_NE(program.AnswerMessageBox(), L"") << "storing without rights is refused";
+    EXPECT_FALSE(program.CountingDown());
+    EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), kMissing);
+    MakeKeyWritable(kSettingsKey);
+    ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
+    EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
+    EXPECT_EQ(ReadString(kSettingsKey, kMinutesValue), L"45");
+    EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), L"\"C:\\Program Files\\Duskfall\\Duskfall.exe\"");
+    ASSERT_TRUE(program.ChooseTrayItem(kExitItem));
+    EXPECT_TRUE(program.WaitForExit());
+  }
+  MakeKeyReadOnly(kSettingsKey);
+  const Program& program = Start();
+  EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); })) << "resumed";
+  EXPECT_EQ(Text(program.Minutes()), L"45");
+  EXPECT_FALSE(IsWindowVisible(program.Window()));
+  EXPECT_TRUE(TrayIconPresent(program.Window()));
+}
+
+TEST_F(Duskfall, AboutStartsSystemInfoAndOutlivesTheMainWindow) {
+  // Any program serves as the tool; a second Duskfall window shows that it was started.
+  CreateDirectoryW(L"C:\\SysInfoTool", nullptr);
+  ASSERT_TRUE(CopyFileW((Program::Directory() + L"\\Duskfall.exe").c_str(),
+                        L"C:\\SysInfoTool\\MSINFO32.EXE", FALSE));
+  WriteString(L"SOFTWARE\\Microsoft\\Shared Tools Location", L"MSINFO", L"C:\\SysInfoTool");
+  const Program& program = Start();
+  ASSERT_TRUE(program.ChooseTrayItem(kAboutItem));
+  HWND about = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (about = program.TopWindow(L"DuskfallAbout")) != nullptr; }));
+  PostMessageW(Child(about, L"Button", L"&System Info..."), BM_CLICK, 0, 0);
+  HWND tool = nullptr;
+  EXPECT_TRUE(WaitUntil([&] {
+    tool = nullptr;
+    while ((tool = FindWindowExW(nullptr, tool, L"DuskfallForm1", nullptr)) == program.Window()) {
+    }
+    return tool != nullptr;
+  }));
+  PostMessageW(tool, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(program.ChooseTrayItem(kExitItem));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(program.Window()); }));
+  EXPECT_TRUE(program.Running()) << "About is still open";
+  SetForegroundWindow(about);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == about; }));
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(program.WaitForExit());
+}
+
+// Run by tests/e2e/wine-run --poweroff, which checks from outside that the window closes and the
+// Wine session ends: arms a fixed-time count-down a few seconds ahead and leaves it running.
+TEST(PowerOff, ArmedAFewSecondsAhead) {
+  ResetProgramRegistry();
+  Program program;
+  program.ChooseMode(1);
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  const int seconds = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + 5) % 86400;
+  const SYSTEMTIME target{1899, 12, 0, 30, WORD(seconds / 3600), WORD(seconds / 60 % 60),
+                          WORD(seconds % 60), 0};
+  program.SetPickerTime(target);
+  PostMessageW(program.Button(L"Set"), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
+  wchar_t driver[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, driver, MAX_PATH);
+  std::wstring sentinel = L"\"" + std::wstring(driver) + L"\" --sentinel " +
+                          std::to_wstring(reinterpret_cast<UINT_PTR>(program.Window()));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(CreateProcessW(driver, sentinel.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &process));
+  program.Detach();
+}
+
+}  // namespace
+}  // namespace duskfall::e2e
