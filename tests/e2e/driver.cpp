@@ -210,7 +210,8 @@ void Program::ChooseMode(int position) const {
 
 void Program::SetPickerTime(const SYSTEMTIME& time) const {
   // The picker reads the time from memory in the program's own process.
-  void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
+  void* remote =
+      VirtualAllocEx(process_.hProcess, nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
   WriteProcessMemory(process_.hProcess, remote, &time, sizeof time, nullptr);
   Send(Child(window_, DATETIMEPICK_CLASSW), DTM_SETSYSTEMTIME, GDT_VALID,
        reinterpret_cast<LPARAM>(remote));
@@ -262,7 +263,8 @@ int main(int argc, char** argv) {
     const auto window = reinterpret_cast<HWND>(std::strtoull(argv[2], nullptr, 10));
     while (IsWindow(window)) Sleep(20);
     const wchar_t* marker = _wgetenv(L"DUSKFALL_POWEROFF_MARKER");
-    if (marker != nullptr) CloseHandle(CreateFileW(marker, GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    if (marker != nullptr)
+      CloseHandle(CreateFileW(marker, GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
     Sleep(INFINITE);
   }
   // Window rectangles in physical pixels, as the program's own are.
