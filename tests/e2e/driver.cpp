@@ -15,35 +15,28 @@ namespace duskfall::e2e {
 
 namespace {
 
-LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
-  return static_cast<LRESULT>(result);
-}
-
-std::wstring ClassName(HWND window) {
+bool OfClass(HWND window, const wchar_t* windowClass) {
   wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
+  return GetClassNameW(window, name, 64) > 0 && std::wcscmp(name, windowClass) == 0;
 }
 
-void SendInputs(std::initializer_list<INPUT> inputs) {
-  SendInput(static_cast<UINT>(inputs.size()), const_cast<INPUT*>(inputs.begin()), sizeof(INPUT));
-}
-
-INPUT Mouse(POINT screen, DWORD flags) {
+void SendMouse(POINT screen, DWORD flags) {
   INPUT input{INPUT_MOUSE, {}};
   input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1);
   input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1);
   input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-  return input;
+  SendInput(1, &input, sizeof input);
 }
 
-INPUT Key(WORD key, DWORD flags) {
-  INPUT input{INPUT_KEYBOARD, {}};
-  input.ki.wVk = key;
-  input.ki.dwFlags = flags;
-  return input;
+// Sets a key's access list; its owner may always do so.
+void SetKeyAccess(const wchar_t* keyPath, const wchar_t* descriptor) {
+  HKEY key = nullptr;
+  PSECURITY_DESCRIPTOR security = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyPath, 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
+  ConvertStringSecurityDescriptorToSecurityDescriptorW(descriptor, 1, &security, nullptr);
+  EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, security), ERROR_SUCCESS);
+  LocalFree(security);
+  RegCloseKey(key);
 }
 
 }  // namespace
@@ -57,19 +50,35 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
   return true;
 }
 
+HANDLE StartProcess(std::wstring commandLine, const wchar_t* directory) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, directory,
+                 &startup, &process);
+  CloseHandle(process.hThread);
+  return process.hProcess;
+}
+
+std::wstring DriverPath() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return path;
+}
+
 std::wstring Text(HWND window) {
   wchar_t text[512] = {};
-  Send(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
   return text;
 }
 
 void SetText(HWND window, const std::wstring& text) {
-  Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 HWND Child(HWND parent, const wchar_t* windowClass, const wchar_t* text) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (ClassName(child) == windowClass && (text == nullptr || Text(child) == text)) return child;
+    if (OfClass(child, windowClass) && (text == nullptr || Text(child) == text)) return child;
   }
   return nullptr;
 }
@@ -78,16 +87,14 @@ HWND TopWindow(DWORD processId, const wchar_t* windowClass, bool visible) {
   for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if ((processId == 0 || owner == processId) && (!visible || IsWindowVisible(window)) &&
-        ClassName(window) == windowClass) {
+    if (owner == processId && (!visible || IsWindowVisible(window)) && OfClass(window, windowClass))
       return window;
-    }
   }
   return nullptr;
 }
 
 void MovePointer(POINT screen) {
-  SendInputs({Mouse(screen, 0)});
+  SendMouse(screen, 0);
   WaitUntil([&] {
     POINT now{};
     GetCursorPos(&now);
@@ -100,13 +107,15 @@ void Click(HWND control) {
   GetWindowRect(control, &rect);
   const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
   MovePointer(centre);
-  SendInputs({Mouse(centre, MOUSEEVENTF_LEFTDOWN), Mouse(centre, MOUSEEVENTF_LEFTUP)});
+  SendMouse(centre, MOUSEEVENTF_LEFTDOWN);
+  SendMouse(centre, MOUSEEVENTF_LEFTUP);
 }
 
-void PressKey(WORD key, bool shift) {
-  if (shift) SendInputs({Key(VK_SHIFT, 0)});
-  SendInputs({Key(key, 0), Key(key, KEYEVENTF_KEYUP)});
-  if (shift) SendInputs({Key(VK_SHIFT, KEYEVENTF_KEYUP)});
+void PressKey(WORD key) {
+  INPUT inputs[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
+  inputs[0].ki.wVk = inputs[1].ki.wVk = key;
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
 }
 
 HWND FocusOf(HWND window) {
@@ -128,9 +137,9 @@ bool TrayIconPresent(HWND window) {
 std::wstring ReadString(const wchar_t* key, const wchar_t* name) {
   wchar_t value[512] = {};
   DWORD size = sizeof value;
-  const LSTATUS status =
-      RegGetValueW(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ, nullptr, value, &size);
-  return status == ERROR_SUCCESS ? value : kMissing;
+  return RegGetValueW(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ, nullptr, value, &size) == 0
+             ? value
+             : kMissing;
 }
 
 void WriteString(const wchar_t* key, const wchar_t* name, const std::wstring& text) {
@@ -138,22 +147,6 @@ void WriteString(const wchar_t* key, const wchar_t* name, const std::wstring& te
                             static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))),
             ERROR_SUCCESS);
 }
-
-namespace {
-
-// Sets a key's access list; its owner may always do so. A key that is not there is left so.
-void SetKeyAccess(const wchar_t* keyPath, const wchar_t* descriptor) {
-  HKEY key = nullptr;
-  PSECURITY_DESCRIPTOR security = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyPath, 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
-  ConvertStringSecurityDescriptorToSecurityDescriptorW(descriptor, SDDL_REVISION_1, &security,
-                                                       nullptr);
-  EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, security), ERROR_SUCCESS);
-  LocalFree(security);
-  RegCloseKey(key);
-}
-
-}  // namespace
 
 void MakeKeyReadOnly(const wchar_t* key) {
   SetKeyAccess(key, L"D:P(A;;KR;;;WD)(A;;KR;;;BA)(A;;KR;;;SY)");
@@ -169,53 +162,41 @@ void ResetProgramRegistry() {
 }
 
 Program::Program() {
-  const std::wstring path = Directory() + L"\\Duskfall.exe";
-  std::wstring commandLine = L"\"" + path + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  EXPECT_TRUE(CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             Directory().c_str(), &startup, &process_));
+  process_ = StartProcess(L"\"" + Directory() + L"\\Duskfall.exe\"", Directory().c_str());
+  id_ = GetProcessId(process_);
   // Start-up is over once the mode list holds its entries.
   EXPECT_TRUE(WaitUntil([&] {
-    window_ = e2e::TopWindow(process_.dwProcessId, L"DuskfallForm1", false);
-    return window_ && Send(Child(window_, L"ComboBox"), CB_GETCOUNT) == 3;
+    window_ = e2e::TopWindow(id_, L"DuskfallForm1", false);
+    return window_ && SendMessageW(Child(window_, L"ComboBox"), CB_GETCOUNT, 0, 0) == 3;
   })) << "the main window did not appear";
 }
 
 Program::~Program() {
-  if (!detached_) TerminateProcess(process_.hProcess, 1);
+  if (!detached_) TerminateProcess(process_, 1);
   WaitForExit();
-  CloseHandle(process_.hThread);
-  CloseHandle(process_.hProcess);
+  CloseHandle(process_);
 }
 
 std::wstring Program::Directory() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  *std::wcsrchr(path, L'\\') = L'\0';
-  return path;
-}
-
-bool Program::WaitForExit() const {
-  return WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0;
+  const std::wstring driver = DriverPath();
+  return driver.substr(0, driver.rfind(L'\\'));
 }
 
 void Program::ChooseMode(int position) const {
   // As the list itself does: select the entry and tell the window.
   const HWND list = Child(window_, L"ComboBox");
-  Send(list, CB_SETCURSEL, position);
-  Send(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
-       reinterpret_cast<LPARAM>(list));
+  SendMessageW(list, CB_SETCURSEL, position, 0);
+  SendMessageW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
 }
 
 void Program::SetPickerTime(const SYSTEMTIME& time) const {
   // The picker reads the time from memory in the program's own process.
-  void* remote =
-      VirtualAllocEx(process_.hProcess, nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
-  WriteProcessMemory(process_.hProcess, remote, &time, sizeof time, nullptr);
-  Send(Child(window_, DATETIMEPICK_CLASSW), DTM_SETSYSTEMTIME, GDT_VALID,
-       reinterpret_cast<LPARAM>(remote));
-  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+  void* remote = VirtualAllocEx(process_, nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
+  WriteProcessMemory(process_, remote, &time, sizeof time, nullptr);
+  SendMessageW(Child(window_, DATETIMEPICK_CLASSW), DTM_SETSYSTEMTIME, GDT_VALID,
+               reinterpret_cast<LPARAM>(remote));
+  VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
 }
 
 bool Program::Activate() const {
@@ -230,9 +211,7 @@ void Program::Minimise() const {
 
 std::wstring Program::AnswerMessageBox() const {
   HWND box = nullptr;
-  if (!WaitUntil([&] { return (box = TopWindow(L"#32770")) != nullptr; })) {
-    return L"";
-  }
+  if (!WaitUntil([&] { return (box = TopWindow(L"#32770")) != nullptr; })) return L"";
   const std::wstring text = Text(GetDlgItem(box, 0xFFFF));
   PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
   WaitUntil([&] { return !IsWindow(box); });
@@ -262,9 +241,8 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--sentinel") == 0) {
     const auto window = reinterpret_cast<HWND>(std::strtoull(argv[2], nullptr, 10));
     while (IsWindow(window)) Sleep(20);
-    const wchar_t* marker = _wgetenv(L"DUSKFALL_POWEROFF_MARKER");
-    if (marker != nullptr)
-      CloseHandle(CreateFileW(marker, GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    CloseHandle(CreateFileW(_wgetenv(L"DUSKFALL_POWEROFF_MARKER"), GENERIC_WRITE, 0, nullptr,
+                            CREATE_NEW, 0, nullptr));
     Sleep(INFINITE);
   }
   // Window rectangles in physical pixels, as the program's own are.

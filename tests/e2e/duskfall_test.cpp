@@ -30,9 +30,8 @@ TEST_F(Duskfall, MinutesKeepTheFocusUntilTheyAreAWholeNumber) {
   Click(program.Minutes());
   ASSERT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Minutes(); }));
   // The key or click that would move the focus is refused with a message, and never arrives.
-  for (auto leave : {+[](const Program&) { PressKey(VK_TAB); },
-                     +[](const Program& p) { Click(p.Button(L"Exit")); }}) {
-    leave(program);
+  for (const HWND exit : {HWND{}, program.Button(L"Exit")}) {
+    exit ? Click(exit) : PressKey(VK_TAB);
     EXPECT_NE(program.AnswerMessageBox(), L"");
     EXPECT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Minutes(); }));
   }
@@ -164,15 +163,11 @@ TEST(PowerOff, ArmedAFewSecondsAhead) {
   program.SetPickerTime(target);
   PostMessageW(program.Button(L"Set"), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
-  wchar_t driver[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, driver, MAX_PATH);
-  std::wstring sentinel = L"\"" + std::wstring(driver) + L"\" --sentinel " +
-                          std::to_wstring(reinterpret_cast<UINT_PTR>(program.Window()));
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessW(driver, sentinel.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &process));
+  const HANDLE sentinel =
+      StartProcess(L"\"" + DriverPath() + L"\" --sentinel " +
+                   std::to_wstring(reinterpret_cast<UINT_PTR>(program.Window())));
+  ASSERT_NE(sentinel, nullptr);
+  CloseHandle(sentinel);
   program.Detach();
 }
 

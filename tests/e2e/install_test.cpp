@@ -20,15 +20,11 @@ TEST(Installed, TheProgramStoresItsPathForLogonAndSetupLeavesItAlone) {
   ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
   EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), L"\"" + installed + L"\"");
   // A silent installation over the running program gives up.
-  std::wstring setup = L"\"" + std::wstring(_wgetenv(L"DUSKFALL_SETUP")) + L"\" /S";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessW(nullptr, setup.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &process));
+  const HANDLE setup = StartProcess(L"\"" + std::wstring(_wgetenv(L"DUSKFALL_SETUP")) + L"\" /S");
   DWORD exitCode = 0;
-  EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
-  EXPECT_TRUE(GetExitCodeProcess(process.hProcess, &exitCode) && exitCode == 2) << exitCode;
+  EXPECT_EQ(WaitForSingleObject(setup, 30000), WAIT_OBJECT_0);
+  EXPECT_TRUE(GetExitCodeProcess(setup, &exitCode) && exitCode == 2) << exitCode;
+  CloseHandle(setup);
   EXPECT_TRUE(program.Running());
   // Not the program's: the uninstallation leaves these.
   WriteString(kRunKey, L"Other", L"C:\\windows\\notepad.exe");
