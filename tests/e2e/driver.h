@@ -5,9 +5,17 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+#include <sddl.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
 #include <chrono>
+#include <cwchar>
 #include <functional>
 #include <string>
+#include <thread>
 
 namespace duskfall::e2e {
 
@@ -22,69 +30,238 @@ inline constexpr wchar_t kAppPathsKey[] =
 inline constexpr wchar_t kMissing[] = L"<missing>";
 
 // Polls until the condition holds; false when the deadline passes first.
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline = 30s);
-// Starts a process; its handle, or null.
-HANDLE StartProcess(std::wstring commandLine, const wchar_t* directory = nullptr);
-std::wstring DriverPath();
+inline bool WaitUntil(const std::function<bool()>& condition,
+                      std::chrono::milliseconds deadline = 30s) {
+  for (const auto end = std::chrono::steady_clock::now() + deadline; !condition();) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(20ms);
+  }
+  return true;
+}
 
-std::wstring Text(HWND window);
-void SetText(HWND window, const std::wstring& text);
+// Starts a process; its handle, or null.
+inline HANDLE StartProcess(std::wstring commandLine, const wchar_t* directory = nullptr) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, directory,
+                 &startup, &process);
+  CloseHandle(process.hThread);
+  return process.hProcess;
+}
+
+inline std::wstring DriverPath() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return path;
+}
+
+inline std::wstring Text(HWND window) {
+  wchar_t text[512] = {};
+  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+inline void SetText(HWND window, const std::wstring& text) {
+  SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+inline bool OfClass(HWND window, const wchar_t* windowClass) {
+  wchar_t name[64] = {};
+  return GetClassNameW(window, name, 64) > 0 && std::wcscmp(name, windowClass) == 0;
+}
+
 // A direct child of the parent by class and, when given, text.
-HWND Child(HWND parent, const wchar_t* windowClass, const wchar_t* text = nullptr);
+inline HWND Child(HWND parent, const wchar_t* windowClass, const wchar_t* text = nullptr) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (OfClass(child, windowClass) && (text == nullptr || Text(child) == text)) return child;
+  }
+  return nullptr;
+}
+
 // A top-level window of the class that the process owns.
-HWND TopWindow(DWORD processId, const wchar_t* windowClass, bool visible = true);
+inline HWND TopWindow(DWORD processId, const wchar_t* windowClass, bool visible = true) {
+  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && (!visible || IsWindowVisible(window)) && OfClass(window, windowClass))
+      return window;
+  }
+  return nullptr;
+}
+
 // Input as a person gives it, at absolute screen positions.
-void MovePointer(POINT screen);
-void Click(HWND control);  // at its centre
-void PressKey(WORD key);
+inline void SendMouse(POINT screen, DWORD flags = 0) {
+  INPUT input{INPUT_MOUSE, {}};
+  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1);
+  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1);
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  SendInput(1, &input, sizeof input);
+}
+
+inline void Click(HWND control) {  // at its centre
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  for (DWORD flags : {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) SendMouse(centre, flags);
+}
+
+inline void PressKey(WORD key) {
+  INPUT inputs[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
+  inputs[0].ki.wVk = inputs[1].ki.wVk = key;
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
 // The focused window of the thread that owns the window.
-HWND FocusOf(HWND window);
-bool TrayIconPresent(HWND window);
+inline HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+// Brings a window forward and waits until keys go to it.
+inline bool Activate(HWND window) {
+  SetForegroundWindow(window);
+  return WaitUntil([&] { return GetForegroundWindow() == window; });
+}
+
+// Shell_NotifyIcon on the program's icon: NIM_MODIFY of nothing succeeds only while the shell has
+// it, NIM_DELETE makes the shell forget it.
+inline bool TrayIcon(HWND window, DWORD message) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = window;
+  data.uID = 1;
+  return Shell_NotifyIconW(message, &data) != FALSE;
+}
 
 // HKEY_LOCAL_MACHINE, as the x64 program sees it.
-std::wstring ReadString(const wchar_t* key, const wchar_t* name);
-void WriteString(const wchar_t* key, const wchar_t* name, const std::wstring& text);
-// Everyone may read a key but nobody write it, as for a user without administrator rights; or
-// everyone may do anything again. A key that is not there stays so.
-void MakeKeyReadOnly(const wchar_t* key);
-void MakeKeyWritable(const wchar_t* key);
+inline std::wstring ReadString(const wchar_t* key, const wchar_t* name) {
+  wchar_t value[512] = {};
+  DWORD size = sizeof value;
+  const LSTATUS status =
+      RegGetValueW(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ, nullptr, value, &size);
+  return status == ERROR_SUCCESS ? value : kMissing;
+}
+
+inline void WriteString(const wchar_t* key, const wchar_t* name, const std::wstring& text) {
+  const auto size = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
+  ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, key, name, REG_SZ, text.c_str(), size), 0);
+}
+
+// Sets a key's access list, as its owner may always do; a key that is not there stays so.
+inline void SetKeyAccess(const wchar_t* keyPath, const wchar_t* descriptor) {
+  HKEY key = nullptr;
+  PSECURITY_DESCRIPTOR security = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyPath, 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
+  ConvertStringSecurityDescriptorToSecurityDescriptorW(descriptor, 1, &security, nullptr);
+  EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, security), ERROR_SUCCESS);
+  LocalFree(security);
+  RegCloseKey(key);
+}
+
+// Everyone may read but nobody write, as for a user without administrator rights.
+inline void MakeKeyReadOnly(const wchar_t* key) {
+  SetKeyAccess(key, L"D:P(A;;KR;;;WD)(A;;KR;;;BA)(A;;KR;;;SY)");
+}
+inline void MakeKeyWritable(const wchar_t* key) { SetKeyAccess(key, L"D:P(A;;KA;;;WD)"); }
+
 // Clears what the program and its About window read, so that a case starts like a first run.
-void ResetProgramRegistry();
+inline void ResetProgramRegistry() {
+  MakeKeyWritable(kSettingsKey);
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\{4924567}");
+  RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Duskfall");
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, kAppPathsKey);
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Shared Tools Location");
+}
 
 // The Duskfall.exe next to the driver, started at construction and ended when the object goes.
 class Program {
  public:
-  Program();
-  ~Program();
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
+  Program() : process_(StartProcess(L"\"" + Directory() + L"\\Duskfall.exe\"")) {
+    // Start-up is over once the mode list holds its entries.
+    EXPECT_TRUE(WaitUntil([&] {
+      window_ = e2e::TopWindow(GetProcessId(process_), L"DuskfallForm1", false);
+      return window_ && SendMessageW(Child(window_, L"ComboBox"), CB_GETCOUNT, 0, 0) == 3;
+    })) << "the main window did not appear";
+  }
+  ~Program() {
+    if (!detached_) TerminateProcess(process_, 1);
+    WaitForExit();
+    CloseHandle(process_);
+  }
 
-  static std::wstring Directory();
+  static std::wstring Directory() {
+    const std::wstring driver = DriverPath();
+    return driver.substr(0, driver.rfind(L'\\'));
+  }
   HWND Window() const { return window_; }  // the main window, once start-up is over
   bool Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
   bool WaitForExit() const { return WaitForSingleObject(process_, 30000) == WAIT_OBJECT_0; }
-  HWND TopWindow(const wchar_t* windowClass) const { return e2e::TopWindow(id_, windowClass); }
+  HWND TopWindow(const wchar_t* windowClass) const {
+    return e2e::TopWindow(GetProcessId(process_), windowClass);
+  }
   HWND Minutes() const { return Child(window_, L"Edit"); }
   HWND Button(const wchar_t* caption) const { return Child(window_, L"Button", caption); }
   bool CountingDown() const { return Button(L"Cancel") != nullptr; }
-  void ChooseMode(int position) const;  // 1 fixed time, 2 relative time
-  void SetPickerTime(const SYSTEMTIME& time) const;
-  // Brings the main window forward and waits until keys go to it.
-  bool Activate() const;
-  void Minimise() const;  // and waits until it hides
   bool Restored() const { return IsWindowVisible(window_) && !IsIconic(window_); }
-  // Waits for a message box, reads its text and presses OK; empty when none came.
-  std::wstring AnswerMessageBox() const;
   HWND PopupMenu() const { return TopWindow(L"#32768"); }
-  // Sends the tray's report of a mouse message the way the shell does.
-  void TrayReport(UINT mouseMessage) const;
-  // Opens the tray menu and chooses with the keyboard: 0 About, 1 logon, 2 Restore, 3 Exit.
-  bool ChooseTrayItem(int position) const;
   void Detach() { detached_ = true; }  // lets it run on once this object goes
 
+  void ChooseMode(int position) const {  // 1 fixed time, 2 relative time
+    // As the list itself does: select the entry and tell the window.
+    const HWND list = Child(window_, L"ComboBox");
+    SendMessageW(list, CB_SETCURSEL, position, 0);
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+  }
+  void SetPickerTime(const SYSTEMTIME& time) const {
+    // The picker reads the time from memory in the program's own process.
+    void* remote = VirtualAllocEx(process_, nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(process_, remote, &time, sizeof time, nullptr);
+    SendMessageW(Child(window_, DATETIMEPICK_CLASSW), DTM_SETSYSTEMTIME, GDT_VALID,
+                 reinterpret_cast<LPARAM>(remote));
+    VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
+  }
+  // Brings the main window forward and clicks into the minutes box; true once it has the focus.
+  bool FocusMinutes() const {
+    if (!Activate(window_)) return false;
+    Click(Minutes());
+    return WaitUntil([&] { return FocusOf(window_) == Minutes(); });
+  }
+  void Minimise() const {
+    PostMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(window_); })) << "minimised, it hides";
+  }
+  // Waits for a message box, reads its text and presses OK; empty when none came.
+  std::wstring AnswerMessageBox() const {
+    HWND box = nullptr;
+    if (!WaitUntil([&] { return (box = TopWindow(L"#32770")) != nullptr; })) return L"";
+    const std::wstring text = Text(GetDlgItem(box, 0xFFFF));
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    WaitUntil([&] { return !IsWindow(box); });
+    return text;
+  }
+  // The tray's report of a mouse message, sent the way the shell does: posted, since a right
+  // click opens a menu and the shell does not wait for it to close.
+  void TrayReport(UINT mouseMessage) const {
+    PostMessageW(window_, WM_MOUSEMOVE, 0, static_cast<LPARAM>(mouseMessage));
+  }
+  // Opens the tray menu and chooses with the keyboard: 0 About, 1 logon, 2 Restore, 3 Exit.
+  bool ChooseTrayItem(int position) const {
+    TrayReport(WM_RBUTTONUP);
+    HWND menu = nullptr;
+    if (!WaitUntil([&] { return (menu = PopupMenu()) != nullptr; })) return false;
+    // The menu's own loop reads these keys, whichever window has the focus.
+    for (int i = 0; i <= position; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    return WaitUntil([&] { return PopupMenu() == nullptr; });
+  }
+
  private:
-  HANDLE process_ = nullptr;
-  DWORD id_ = 0;
+  HANDLE process_;
   HWND window_ = nullptr;
   bool detached_ = false;
 };

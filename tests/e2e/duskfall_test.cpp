@@ -1,12 +1,8 @@
 // Duskfall under Wine, used as a person uses it: what only the real program in a real session
-// shows. Each case starts from a first run's registry.
-#include <windows.h>
-
-#include <shellapi.h>
-
-#include <gtest/gtest.h>
-
-#include <optional>
+// shows. Each Duskfall case starts from a first run's registry. The PowerOff, Installed and
+// Uninstalled cases are steps of tests/e2e/wine-run's --poweroff and --install runs.
+#include <cstdlib>
+#include <cstring>
 
 #include "e2e/driver.h"
 
@@ -16,19 +12,14 @@ namespace {
 constexpr int kAboutItem = 0, kLogonItem = 1, kRestoreItem = 2, kExitItem = 3;
 
 class Duskfall : public ::testing::Test {
- protected:
   void SetUp() override { ResetProgramRegistry(); }
-  Program& Start() { return program_.emplace(); }
-  std::optional<Program> program_;
 };
 
 TEST_F(Duskfall, MinutesKeepTheFocusUntilTheyAreAWholeNumber) {
-  const Program& program = Start();
+  const Program program;
   program.ChooseMode(2);
   SetText(program.Minutes(), L"abc");
-  ASSERT_TRUE(program.Activate());
-  Click(program.Minutes());
-  ASSERT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Minutes(); }));
+  ASSERT_TRUE(program.FocusMinutes());
   // The key or click that would move the focus is refused with a message, and never arrives.
   for (const HWND exit : {HWND{}, program.Button(L"Exit")}) {
     exit ? Click(exit) : PressKey(VK_TAB);
@@ -43,12 +34,10 @@ TEST_F(Duskfall, MinutesKeepTheFocusUntilTheyAreAWholeNumber) {
 }
 
 TEST_F(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
-  const Program& program = Start();
+  const Program program;
   program.ChooseMode(2);
   SetText(program.Minutes(), L"");
-  ASSERT_TRUE(program.Activate());
-  Click(program.Minutes());
-  ASSERT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Minutes(); }));
+  ASSERT_TRUE(program.FocusMinutes());
   // Widened, the window has a spot where the pointer's own X equals a right click's report.
   SetWindowPos(program.Window(), nullptr, 0, 0, 760, 300, SWP_NOMOVE | SWP_NOZORDER);
   POINT crossing{517, 40};
@@ -62,10 +51,10 @@ TEST_F(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
   std::wstring typed;
   for (wchar_t digit = L'1'; digit <= L'6' && program.PopupMenu() == nullptr; ++digit) {
     ASSERT_NE(SuspendThread(thread), DWORD(-1));
-    MovePointer(crossing);
+    SendMouse(crossing);
     PressKey(digit);
-    MovePointer(POINT{crossing.x + 80, crossing.y});
-    MovePointer(POINT{crossing.x + 90, crossing.y});
+    SendMouse(POINT{crossing.x + 80, crossing.y});
+    SendMouse(POINT{crossing.x + 90, crossing.y});
     ResumeThread(thread);
     // Input is handled in order: once the key shows, the move before it was handled.
     typed += digit;
@@ -76,15 +65,11 @@ TEST_F(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
 }
 
 TEST_F(Duskfall, TheTrayIconComesBackAndBringsTheWindowBack) {
-  const Program& program = Start();
+  const Program program;
   // The shell forgets the icon, as when Explorer restarts, then announces its new taskbar.
-  NOTIFYICONDATAW data{};
-  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-  data.hWnd = program.Window();
-  data.uID = 1;
-  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
+  ASSERT_TRUE(TrayIcon(program.Window(), NIM_DELETE));
   PostMessageW(program.Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return TrayIconPresent(program.Window()); }));
+  EXPECT_TRUE(WaitUntil([&] { return TrayIcon(program.Window(), NIM_MODIFY); }));
   program.Minimise();
   program.TrayReport(WM_LBUTTONUP);
   EXPECT_TRUE(WaitUntil([&] { return program.Restored(); }));
@@ -98,27 +83,24 @@ TEST_F(Duskfall, TheLogonCountDownIsStoredWithRightsAndResumedWithoutThem) {
   WriteString(kSettingsKey, kMinutesValue, L"");
   MakeKeyReadOnly(kSettingsKey);
   {
-    const Program& program = Start();
-    program.ChooseMode(2);
-    SetText(program.Minutes(), L"45");
-    ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
-    EXPECT_NE(program.AnswerMessageBox(), L"") << "storing without rights is refused";
-    EXPECT_FALSE(program.CountingDown());
-    EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), kMissing);
+    const Program first;
+    first.ChooseMode(2);
+    SetText(first.Minutes(), L"45");
+    ASSERT_TRUE(first.ChooseTrayItem(kLogonItem));
+    EXPECT_NE(first.AnswerMessageBox(), L"") << "storing without rights is refused";
     MakeKeyWritable(kSettingsKey);
-    ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
-    EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
-    EXPECT_EQ(ReadString(kSettingsKey, kMinutesValue), L"45");
+    ASSERT_TRUE(first.ChooseTrayItem(kLogonItem));
+    EXPECT_TRUE(WaitUntil([&] { return first.CountingDown(); }));
     EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), L"\"C:\\Program Files\\Duskfall\\Duskfall.exe\"");
-    ASSERT_TRUE(program.ChooseTrayItem(kExitItem));
-    EXPECT_TRUE(program.WaitForExit());
+    ASSERT_TRUE(first.ChooseTrayItem(kExitItem));
+    EXPECT_TRUE(first.WaitForExit());
   }
   MakeKeyReadOnly(kSettingsKey);
-  const Program& program = Start();
+  const Program program;
   EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); })) << "resumed";
   EXPECT_EQ(Text(program.Minutes()), L"45");
   EXPECT_FALSE(IsWindowVisible(program.Window()));
-  EXPECT_TRUE(TrayIconPresent(program.Window()));
+  EXPECT_TRUE(TrayIcon(program.Window(), NIM_MODIFY));
 }
 
 TEST_F(Duskfall, AboutStartsSystemInfoAndOutlivesTheMainWindow) {
@@ -127,24 +109,22 @@ TEST_F(Duskfall, AboutStartsSystemInfoAndOutlivesTheMainWindow) {
   ASSERT_TRUE(CopyFileW((Program::Directory() + L"\\Duskfall.exe").c_str(),
                         L"C:\\SysInfoTool\\MSINFO32.EXE", FALSE));
   WriteString(L"SOFTWARE\\Microsoft\\Shared Tools Location", L"MSINFO", L"C:\\SysInfoTool");
-  const Program& program = Start();
+  const Program program;
   ASSERT_TRUE(program.ChooseTrayItem(kAboutItem));
   HWND about = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (about = program.TopWindow(L"DuskfallAbout")) != nullptr; }));
   PostMessageW(Child(about, L"Button", L"&System Info..."), BM_CLICK, 0, 0);
   HWND tool = nullptr;
   EXPECT_TRUE(WaitUntil([&] {
-    tool = nullptr;
-    while ((tool = FindWindowExW(nullptr, tool, L"DuskfallForm1", nullptr)) == program.Window()) {
-    }
+    tool = FindWindowW(L"DuskfallForm1", nullptr);
+    if (tool == program.Window()) tool = FindWindowExW(nullptr, tool, L"DuskfallForm1", nullptr);
     return tool != nullptr;
   }));
   PostMessageW(tool, WM_CLOSE, 0, 0);
   ASSERT_TRUE(program.ChooseTrayItem(kExitItem));
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(program.Window()); }));
   EXPECT_TRUE(program.Running()) << "About is still open";
-  SetForegroundWindow(about);
-  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == about; }));
+  ASSERT_TRUE(Activate(about));
   PressKey(VK_ESCAPE);
   EXPECT_TRUE(program.WaitForExit());
 }
@@ -163,13 +143,64 @@ TEST(PowerOff, ArmedAFewSecondsAhead) {
   program.SetPickerTime(target);
   PostMessageW(program.Button(L"Set"), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
-  const HANDLE sentinel =
-      StartProcess(L"\"" + DriverPath() + L"\" --sentinel " +
-                   std::to_wstring(reinterpret_cast<UINT_PTR>(program.Window())));
-  ASSERT_NE(sentinel, nullptr);
-  CloseHandle(sentinel);
+  ASSERT_TRUE(
+      CloseHandle(StartProcess(L"\"" + DriverPath() + L"\" --sentinel " +
+                               std::to_wstring(reinterpret_cast<UINT_PTR>(program.Window())))))
+      << "the sentinel did not start";
   program.Detach();
+}
+
+// The x64 package's work, checked by tests/e2e/wine-run --install between its steps in one prefix.
+constexpr wchar_t kVendorKey[] = L"SOFTWARE\\{4924567}";
+
+// Run from a copy of the driver in the installation folder, so that Program starts the
+// installed Duskfall.exe.
+TEST(Installed, TheProgramStoresItsPathForLogonAndSetupLeavesItAlone) {
+  const std::wstring installed = Program::Directory() + L"\\Duskfall.exe";
+  const Program program;
+  program.ChooseMode(2);
+  SetText(program.Minutes(), L"45");
+  ASSERT_TRUE(program.ChooseTrayItem(1));
+  ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
+  EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), L"\"" + installed + L"\"");
+  // A silent installation over the running program gives up.
+  const HANDLE setup = StartProcess(L"\"" + std::wstring(_wgetenv(L"DUSKFALL_SETUP")) + L"\" /S");
+  DWORD exitCode = 0;
+  EXPECT_EQ(WaitForSingleObject(setup, 30000), WAIT_OBJECT_0);
+  EXPECT_TRUE(GetExitCodeProcess(setup, &exitCode) && exitCode == 2) << exitCode;
+  CloseHandle(setup);
+  EXPECT_TRUE(program.Running());
+  // Not the program's: the uninstallation leaves these.
+  WriteString(kRunKey, L"Other", L"C:\\windows\\notepad.exe");
+  WriteString(kVendorKey, L"Other", L"not Duskfall's");
+}
+
+TEST(Uninstalled, WhatIsTheProgramsIsGoneAndTheRestStays) {
+  EXPECT_EQ(ReadString(kAppPathsKey, L""), kMissing);
+  EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), kMissing);
+  EXPECT_EQ(ReadString(kSettingsKey, kMinutesValue), kMissing);
+  EXPECT_EQ(ReadString(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Duskfall",
+                       L"DisplayName"),
+            kMissing);
+  EXPECT_EQ(ReadString(kRunKey, L"Other"), L"C:\\windows\\notepad.exe");
+  EXPECT_EQ(ReadString(kVendorKey, L"Other"), L"not Duskfall's");
 }
 
 }  // namespace
 }  // namespace duskfall::e2e
+
+// Run as "--sentinel <window>" by the power-off case: notes in the file named by
+// DUSKFALL_POWEROFF_MARKER when the window has closed, then waits for the end of the session.
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--sentinel") == 0) {
+    const auto window = reinterpret_cast<HWND>(std::strtoull(argv[2], nullptr, 10));
+    while (IsWindow(window)) Sleep(20);
+    CloseHandle(CreateFileW(_wgetenv(L"DUSKFALL_POWEROFF_MARKER"), GENERIC_WRITE, 0, nullptr,
+                            CREATE_NEW, 0, nullptr));
+    Sleep(INFINITE);
+  }
+  // Window rectangles in physical pixels, as the program's own are.
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
