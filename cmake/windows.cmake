@@ -62,7 +62,7 @@ add_custom_command(TARGET Duskfall POST_BUILD
   VERBATIM)
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-  include(cmake/e2e.cmake)
+  include(tests/e2e/e2e.cmake)
   include(tools/screenshot/screenshot.cmake)
 endif()
 include(cmake/package.cmake)

@@ -1,149 +1,269 @@
-// The end-to-end driver's tools: it starts Duskfall.exe under Wine and uses it as a person
-// would, finding windows by class and caption, reading what they show, and sending clicks and
-// keys. Every wait polls a condition against a deadline.
+// The end-to-end driver's tools: it starts Duskfall.exe under Wine and uses it as a person would,
+// finding windows by class and caption, reading what they show, and sending clicks and keys.
+// Every wait polls a condition against a deadline.
 #pragma once
 
 #include <windows.h>
 
+#include <commctrl.h>
+#include <sddl.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
 #include <chrono>
+#include <cwchar>
 #include <functional>
-#include <optional>
 #include <string>
-#include <vector>
+#include <thread>
 
 namespace duskfall::e2e {
 
 using namespace std::chrono_literals;
 
-inline constexpr std::chrono::milliseconds kDeadline = 30s;
+inline constexpr wchar_t kSettingsKey[] =
+    L"SOFTWARE\\{4924567}\\{0228e555-4f9c-4e35-a3ec-b109a192b4c2}";
+inline constexpr wchar_t kMinutesValue[] = L"{58a871478e856b86b85}";
+inline constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr wchar_t kAppPathsKey[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Duskfall.exe";
+inline constexpr wchar_t kMissing[] = L"<missing>";
 
 // Polls until the condition holds; false when the deadline passes first.
-bool WaitUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds deadline = kDeadline);
+inline bool WaitUntil(const std::function<bool()>& condition,
+                      std::chrono::milliseconds deadline = 30s) {
+  for (const auto end = std::chrono::steady_clock::now() + deadline; !condition();) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(20ms);
+  }
+  return true;
+}
 
-std::wstring Text(HWND window);
-std::wstring ClassName(HWND window);
-RECT ScreenRect(HWND window);
-std::vector<HWND> Children(HWND parent);
-HWND FindChild(HWND parent, const wchar_t* windowClass, const wchar_t* text = nullptr);
+// Starts a process; its handle, or null.
+inline HANDLE StartProcess(std::wstring commandLine, const wchar_t* directory = nullptr) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, directory,
+                 &startup, &process);
+  CloseHandle(process.hThread);
+  return process.hProcess;
+}
 
-// Input as a person gives it.
-void ClickAt(POINT screen);
-void Click(HWND control);  // at the control's centre
-void PressKey(WORD key, bool shift = false);
-void MovePointer(POINT screen);
+inline std::wstring DriverPath() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return path;
+}
 
-// The focused window of the thread that owns the given window.
-HWND FocusOf(HWND window);
+inline std::wstring Text(HWND window) {
+  wchar_t text[512] = {};
+  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  return text;
+}
 
-struct MessageBoxView {
-  std::wstring title;
-  std::wstring text;
-  bool icon = false;
-};
+inline void SetText(HWND window, const std::wstring& text) {
+  SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
 
-// The Duskfall process under test, ended when the object goes.
+inline bool OfClass(HWND window, const wchar_t* windowClass) {
+  wchar_t name[64] = {};
+  return GetClassNameW(window, name, 64) > 0 && std::wcscmp(name, windowClass) == 0;
+}
+
+// A direct child of the parent by class and, when given, text.
+inline HWND Child(HWND parent, const wchar_t* windowClass, const wchar_t* text = nullptr) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (OfClass(child, windowClass) && (text == nullptr || Text(child) == text)) return child;
+  }
+  return nullptr;
+}
+
+// A top-level window of the class that the process owns.
+inline HWND TopWindow(DWORD processId, const wchar_t* windowClass, bool visible = true) {
+  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && (!visible || IsWindowVisible(window)) && OfClass(window, windowClass))
+      return window;
+  }
+  return nullptr;
+}
+
+// Input as a person gives it, at absolute screen positions.
+inline void SendMouse(POINT screen, DWORD flags = 0) {
+  INPUT input{INPUT_MOUSE, {}};
+  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1);
+  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1);
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  SendInput(1, &input, sizeof input);
+}
+
+inline void Click(HWND control) {  // at its centre
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  for (DWORD flags : {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) SendMouse(centre, flags);
+}
+
+inline void PressKey(WORD key) {
+  INPUT inputs[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
+  inputs[0].ki.wVk = inputs[1].ki.wVk = key;
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+// The focused window of the thread that owns the window.
+inline HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+// Brings a window forward and waits until keys go to it.
+inline bool Activate(HWND window) {
+  SetForegroundWindow(window);
+  return WaitUntil([&] { return GetForegroundWindow() == window; });
+}
+
+// Shell_NotifyIcon on the program's icon: NIM_MODIFY of nothing succeeds only while the shell has
+// it, NIM_DELETE makes the shell forget it.
+inline bool TrayIcon(HWND window, DWORD message) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = window;
+  data.uID = 1;
+  return Shell_NotifyIconW(message, &data) != FALSE;
+}
+
+// HKEY_LOCAL_MACHINE, as the x64 program sees it.
+inline std::wstring ReadString(const wchar_t* key, const wchar_t* name) {
+  wchar_t value[512] = {};
+  DWORD size = sizeof value;
+  const LSTATUS status =
+      RegGetValueW(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ, nullptr, value, &size);
+  return status == ERROR_SUCCESS ? value : kMissing;
+}
+
+inline void WriteString(const wchar_t* key, const wchar_t* name, const std::wstring& text) {
+  const auto size = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
+  ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, key, name, REG_SZ, text.c_str(), size), 0);
+}
+
+// Sets a key's access list, as its owner may always do; a key that is not there stays so.
+inline void SetKeyAccess(const wchar_t* keyPath, const wchar_t* descriptor) {
+  HKEY key = nullptr;
+  PSECURITY_DESCRIPTOR security = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyPath, 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
+  ConvertStringSecurityDescriptorToSecurityDescriptorW(descriptor, 1, &security, nullptr);
+  EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, security), ERROR_SUCCESS);
+  LocalFree(security);
+  RegCloseKey(key);
+}
+
+// Everyone may read but nobody write, as for a user without administrator rights.
+inline void MakeKeyReadOnly(const wchar_t* key) {
+  SetKeyAccess(key, L"D:P(A;;KR;;;WD)(A;;KR;;;BA)(A;;KR;;;SY)");
+}
+inline void MakeKeyWritable(const wchar_t* key) { SetKeyAccess(key, L"D:P(A;;KA;;;WD)"); }
+
+// Clears what the program and its About window read, so that a case starts like a first run.
+inline void ResetProgramRegistry() {
+  MakeKeyWritable(kSettingsKey);
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\{4924567}");
+  RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Duskfall");
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, kAppPathsKey);
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Shared Tools Location");
+}
+
+// The Duskfall.exe next to the driver, started at construction and ended when the object goes.
 class Program {
  public:
-  Program();
-  ~Program();
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
+  Program() : process_(StartProcess(L"\"" + Directory() + L"\\Duskfall.exe\"")) {
+    // Start-up is over once the mode list holds its entries.
+    EXPECT_TRUE(WaitUntil([&] {
+      window_ = e2e::TopWindow(GetProcessId(process_), L"DuskfallForm1", false);
+      return window_ && SendMessageW(Child(window_, L"ComboBox"), CB_GETCOUNT, 0, 0) == 3;
+    })) << "the main window did not appear";
+  }
+  ~Program() {
+    if (!detached_) TerminateProcess(process_, 1);
+    WaitForExit();
+    CloseHandle(process_);
+  }
 
-  static std::wstring Directory();  // where the driver and Duskfall.exe are
-  DWORD Id() const { return process_.dwProcessId; }
-  bool Running() const;
-  bool WaitForExit(std::chrono::milliseconds deadline = kDeadline) const;
+  static std::wstring Directory() {
+    const std::wstring driver = DriverPath();
+    return driver.substr(0, driver.rfind(L'\\'));
+  }
+  HWND Window() const { return window_; }  // the main window, once start-up is over
+  bool Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+  bool WaitForExit() const { return WaitForSingleObject(process_, 30000) == WAIT_OBJECT_0; }
+  HWND TopWindow(const wchar_t* windowClass) const {
+    return e2e::TopWindow(GetProcessId(process_), windowClass);
+  }
+  HWND Minutes() const { return Child(window_, L"Edit"); }
+  HWND Button(const wchar_t* caption) const { return Child(window_, L"Button", caption); }
+  bool CountingDown() const { return Button(L"Cancel") != nullptr; }
+  bool Restored() const { return IsWindowVisible(window_) && !IsIconic(window_); }
+  HWND PopupMenu() const { return TopWindow(L"#32768"); }
+  void Detach() { detached_ = true; }  // lets it run on once this object goes
 
-  // The program's top-level windows of a class, visible or not.
-  std::vector<HWND> Windows(const wchar_t* windowClass) const;
-  HWND MainWindow() const;
-  HWND WaitForMainWindow() const;
-  // A message box of the program, once one is open; null at the deadline.
-  HWND WaitForMessageBox(std::chrono::milliseconds deadline = kDeadline) const;
-  MessageBoxView ReadMessageBox(HWND box) const;
-  void CloseMessageBox(HWND box) const;
-  // Waits for a box, reads it, presses its OK button and waits until it is gone.
-  std::optional<MessageBoxView> AnswerMessageBox() const;
-  // Leaves the program running when this object goes.
-  void Detach() { detached_ = true; }
+  void ChooseMode(int position) const {  // 1 fixed time, 2 relative time
+    // As the list itself does: select the entry and tell the window.
+    const HWND list = Child(window_, L"ComboBox");
+    SendMessageW(list, CB_SETCURSEL, position, 0);
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+  }
+  void SetPickerTime(const SYSTEMTIME& time) const {
+    // The picker reads the time from memory in the program's own process.
+    void* remote = VirtualAllocEx(process_, nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(process_, remote, &time, sizeof time, nullptr);
+    SendMessageW(Child(window_, DATETIMEPICK_CLASSW), DTM_SETSYSTEMTIME, GDT_VALID,
+                 reinterpret_cast<LPARAM>(remote));
+    VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
+  }
+  // Brings the main window forward and clicks into the minutes box; true once it has the focus.
+  bool FocusMinutes() const {
+    if (!Activate(window_)) return false;
+    Click(Minutes());
+    return WaitUntil([&] { return FocusOf(window_) == Minutes(); });
+  }
+  void Minimise() const {
+    PostMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(window_); })) << "minimised, it hides";
+  }
+  // Waits for a message box, reads its text and presses OK; empty when none came.
+  std::wstring AnswerMessageBox() const {
+    HWND box = nullptr;
+    if (!WaitUntil([&] { return (box = TopWindow(L"#32770")) != nullptr; })) return L"";
+    const std::wstring text = Text(GetDlgItem(box, 0xFFFF));
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    WaitUntil([&] { return !IsWindow(box); });
+    return text;
+  }
+  // The tray's report of a mouse message, sent the way the shell does: posted, since a right
+  // click opens a menu and the shell does not wait for it to close.
+  void TrayReport(UINT mouseMessage) const {
+    PostMessageW(window_, WM_MOUSEMOVE, 0, static_cast<LPARAM>(mouseMessage));
+  }
+  // Opens the tray menu and chooses with the keyboard: 0 About, 1 logon, 2 Restore, 3 Exit.
+  bool ChooseTrayItem(int position) const {
+    TrayReport(WM_RBUTTONUP);
+    HWND menu = nullptr;
+    if (!WaitUntil([&] { return (menu = PopupMenu()) != nullptr; })) return false;
+    // The menu's own loop reads these keys, whichever window has the focus.
+    for (int i = 0; i <= position; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    return WaitUntil([&] { return PopupMenu() == nullptr; });
+  }
 
  private:
-  PROCESS_INFORMATION process_{};
+  HANDLE process_;
+  HWND window_ = nullptr;
   bool detached_ = false;
 };
-
-// The main window's controls, found as a person finds them.
-class MainWindowView {
- public:
-  explicit MainWindowView(HWND window);
-  HWND Window() const { return window_; }
-  HWND ModeList() const;
-  HWND Picker() const;
-  HWND Minutes() const;
-  HWND SetButton() const;  // "Set" or "Cancel"
-  HWND ExitButton() const;
-  HWND Label(const wchar_t* text) const;
-  HWND Caution() const;
-
-  std::vector<std::wstring> ModeEntries() const;
-  std::wstring ModeText() const;
-  void ChooseMode(int position) const;
-  SYSTEMTIME PickerTime() const;
-  void SetPickerTime(const SYSTEMTIME& time) const;
-  void SetMinutes(const std::wstring& text) const;
-  void PressSet() const;  // as the keyboard's Enter on the button does: no focus change
-  bool Running() const { return Text(SetButton()) == L"Cancel"; }
-
- private:
-  HWND window_;
-};
-
-// The access list of a key under HKEY_LOCAL_MACHINE: everyone may read but nobody write, as for
-// a user without administrator rights; or everyone may do anything again.
-void MakeKeyReadOnly(const wchar_t* keyPath);
-void MakeKeyWritable(const wchar_t* keyPath);
-
-// The program's registry: cleared before each case so a case starts like a first run.
-void ResetProgramRegistry();
-void StoreLogonMinutes(const std::wstring& minutes);
-std::wstring StoredLogonMinutes();
-// The App Paths entry the installer writes, and the Run value the logon setting writes.
-void SetAppPath(const std::wstring& path);
-std::wstring RunValue();
-// The system information tool's two registry locations.
-void SetSystemInfoPath(const std::wstring& path);
-void SetSystemInfoFolder(const std::wstring& folder);
-// Whether a process started from the given file shows a top-level window of the class.
-bool WindowFromImage(const wchar_t* windowClass, const std::wstring& imagePath);
-// Ends every process that shows a top-level window of the class; true when one was found.
-bool EndProgramsWithWindow(const wchar_t* windowClass);
-// Lets everyone read the program's settings key but nobody write it.
-void MakeSettingsKeyReadOnly();
-// Whether this process, like the program, may open the settings key for writing.
-bool SettingsKeyWritable();
-
-// The tray's reports, sent the way the shell sends them: the mouse message in the low word.
-void SendTrayReport(HWND mainWindow, UINT mouseMessage);
-// The open popup menu of the program, if one is open.
-HWND OpenPopupMenu(const Program& program);
-// Opens the tray menu and chooses the item at the position (0 About, 1 the logon item,
-// 2 Restore, 3 Exit) with the keyboard.
-bool ChooseTrayMenuItem(const Program& program, HWND mainWindow, int position);
-
-// The tray as the shell knows it: whether the program's icon is there.
-bool TrayIconPresent(HWND mainWindow);
-// Whether the Wine desktop's taskbar shows a button for the window.
-bool TaskbarShowsButtonFor(HWND window);
-
-// Starts a process of the driver that waits for the window to close, then notes it in the
-// file named by DUSKFALL_POWEROFF_MARKER and waits forever: only the end of the Wine session
-// ends it.
-bool StartSentinel(HWND window);
-// The sentinel's own work; main() runs it for "--sentinel <window>".
-int RunSentinel(HWND window);
-
-// A PNG of a window as it is on the screen, under build/screenshots/.
-void SaveScreenshot(HWND window, const std::wstring& name);
 
 }  // namespace duskfall::e2e

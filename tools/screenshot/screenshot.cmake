@@ -1,12 +1,6 @@
 # Pictures of the program's windows for the README and for scripts/run without a display: a
 # Windows program that starts Duskfall.exe beside it under Wine (scripts/screenshots).
 set(duskfall_screenshot_sources ${CMAKE_SOURCE_DIR}/tools/screenshot/screenshot.cpp)
-if(TARGET duskfall_screenshot)
-  # The end-to-end build may still define a target of this name: this tool takes it over.
-  set_property(TARGET duskfall_screenshot PROPERTY SOURCES ${duskfall_screenshot_sources})
-  target_link_options(duskfall_screenshot PRIVATE -municode)
-  return()
-endif()
 add_executable(duskfall_screenshot ${duskfall_screenshot_sources})
 target_compile_options(duskfall_screenshot PRIVATE ${duskfall_warnings})
 target_compile_definitions(duskfall_screenshot PRIVATE ${duskfall_windows_definitions})

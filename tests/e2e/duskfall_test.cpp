@@ -1,0 +1,281 @@
+// Duskfall under Wine, used as a person uses it: what only the real program in a real session
+// shows. Each Duskfall case starts from a first run's registry. The PowerOff, Installed and
+// Uninstalled cases are steps of tests/e2e/wine-run's --poweroff and --install runs.
+#include <cstdlib>
+#include <cstring>
+#include <set>
+
+#include "app/version.h"
+#include "e2e/driver.h"
+
+namespace duskfall::e2e {
+namespace {
+
+constexpr int kAboutItem = 0, kLogonItem = 1, kRestoreItem = 2, kExitItem = 3;
+
+class Duskfall : public ::testing::Test {
+  void SetUp() override { ResetProgramRegistry(); }
+};
+
+TEST_F(Duskfall, MinutesKeepTheFocusUntilTheyAreAWholeNumber) {
+  const Program program;
+  program.ChooseMode(2);
+  SetText(program.Minutes(), L"abc");
+  ASSERT_TRUE(program.FocusMinutes());
+  // The key or click that would move the focus is refused with a message, and never arrives.
+  for (const HWND exit : {HWND{}, program.Button(L"Exit")}) {
+    exit ? Click(exit) : PressKey(VK_TAB);
+    EXPECT_NE(program.AnswerMessageBox(), L"");
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Minutes(); }));
+  }
+  SetText(program.Minutes(), L"7");
+  PressKey(VK_TAB);
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Button(L"Set"); }));
+  PressKey(VK_RETURN);  // presses the focused button
+  EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
+}
+
+TEST_F(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
+  const Program program;
+  program.ChooseMode(2);
+  SetText(program.Minutes(), L"");
+  ASSERT_TRUE(program.FocusMinutes());
+  // Widened, the window has a spot where the pointer's own X equals a right click's report.
+  SetWindowPos(program.Window(), nullptr, 0, 0, 760, 300, SWP_NOMOVE | SWP_NOZORDER);
+  POINT crossing{517, 40};
+  ClientToScreen(program.Window(), &crossing);
+  // The program is held while the pointer crosses that spot, a key is typed and the pointer
+  // moves on: the key keeps Wine from merging the moves, and the move over the spot is handled
+  // when the pointer is no longer there. Wine's X11 driver replays the moves it sees at its own
+  // pace, and may put the pointer back on the spot before the program looks: a few crossings.
+  const HANDLE thread =
+      OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(program.Window(), nullptr));
+  std::wstring typed;
+  for (wchar_t digit = L'1'; digit <= L'6' && program.PopupMenu() == nullptr; ++digit) {
+    ASSERT_NE(SuspendThread(thread), DWORD(-1));
+    SendMouse(crossing);
+    PressKey(digit);
+    SendMouse(POINT{crossing.x + 80, crossing.y});
+    SendMouse(POINT{crossing.x + 90, crossing.y});
+    ResumeThread(thread);
+    // Input is handled in order: once the key shows, the move before it was handled.
+    typed += digit;
+    ASSERT_TRUE(WaitUntil([&] { return Text(program.Minutes()) == typed || program.PopupMenu(); }));
+  }
+  CloseHandle(thread);
+  EXPECT_EQ(program.PopupMenu(), nullptr) << "the pointer opened the tray menu";
+}
+
+TEST_F(Duskfall, TheTrayIconComesBackAndBringsTheWindowBack) {
+  const Program program;
+  // The shell forgets the icon, as when Explorer restarts, then announces its new taskbar.
+  ASSERT_TRUE(TrayIcon(program.Window(), NIM_DELETE));
+  PostMessageW(program.Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return TrayIcon(program.Window(), NIM_MODIFY); }));
+  program.Minimise();
+  program.TrayReport(WM_LBUTTONUP);
+  EXPECT_TRUE(WaitUntil([&] { return program.Restored(); }));
+  program.Minimise();
+  // A right click chooses in the menu as a left one does: Restore, the third of four items.
+  program.TrayReport(WM_RBUTTONUP);
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (menu = program.PopupMenu()) != nullptr; }));
+  RECT items{};
+  GetWindowRect(menu, &items);
+  const POINT restore{(items.left + items.right) / 2, (3 * items.top + 5 * items.bottom) / 8};
+  for (DWORD flags : {0, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) SendMouse(restore, flags);
+  EXPECT_TRUE(WaitUntil([&] { return program.Restored(); }));
+}
+
+TEST_F(Duskfall, ScreenReadersNameEachInputAfterTheLabelBeforeItAndTabKeepsItsOrder) {
+  const Program program;
+  std::wstring order;  // front to back; a star marks a tab stop
+  for (HWND child = GetWindow(program.Window(), GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[32] = {};
+    GetClassNameW(child, name, 32);
+    order +=
+        OfClass(child, L"Static") || OfClass(child, L"Button") ? Text(child).substr(0, 8) : name;
+    order += GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP ? L"* " : L" ";
+  }
+  EXPECT_EQ(order, L"Mode ComboBox* Time SysDateTimePick32* Minutes Edit* Set* Exit* Caution: ");
+}
+
+TEST_F(Duskfall, ClosedByAnotherProgramTheLastWindowEndsTheProcess) {
+  const Program program;
+  ASSERT_TRUE(program.ChooseTrayItem(kAboutItem));
+  HWND about = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (about = program.TopWindow(L"DuskfallAbout")) != nullptr; }));
+  // As task managers and session tools do: a sent WM_CLOSE, handled inside GetMessage.
+  SendMessageW(program.Window(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(program.Window()));
+  EXPECT_TRUE(program.Running()) << "About is still open";
+  SendMessageW(about, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.WaitForExit());
+}
+
+TEST_F(Duskfall, TheFileCarriesOneVersionAndAnIconDrawnForEverySize) {
+  const std::wstring path = Program::Directory() + L"\\Duskfall.exe";
+  std::string info(GetFileVersionInfoSizeW(path.c_str(), nullptr), '\0');
+  ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, DWORD(info.size()), info.data()));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  const std::string numbers = std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
+                              std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
+                              std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." +
+                              std::to_string(LOWORD(fixed->dwFileVersionLS));
+  EXPECT_EQ(numbers, std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + ".0." +
+                         std::to_string(kVersionRevision));
+  wchar_t text[32] = {}, *stored = nullptr;
+  swprintf(text, 32, L"%d.%02d.%04d", kVersionMajor, kVersionMinor, kVersionRevision);
+  for (const std::wstring name : {L"FileVersion", L"ProductVersion"}) {
+    EXPECT_TRUE(VerQueryValueW(info.data(), (L"\\StringFileInfo\\040904B0\\" + name).c_str(),
+                               reinterpret_cast<void**>(&stored), &length));
+    EXPECT_STREQ(stored, text);
+  }
+  const HMODULE file = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  auto resource = [&](LPCWSTR type) {
+    const HRSRC found = FindResourceW(file, MAKEINTRESOURCEW(1), type);
+    return std::string(static_cast<const char*>(LockResource(LoadResource(file, found))),
+                       SizeofResource(file, found));
+  };
+  EXPECT_NE(resource(RT_MANIFEST).find("version=\"" + numbers + "\""), std::string::npos);
+  const std::string group = resource(RT_GROUP_ICON);  // 6 bytes, then 14 for each image
+  std::set<std::pair<int, int>> images;               // pixels (0 for 256), bits per pixel
+  for (std::size_t at = 6; at + 14 <= group.size(); at += 14) {
+    images.insert({static_cast<unsigned char>(group[at]), group[at + 6]});
+  }
+  EXPECT_EQ(
+      images,
+      (std::set<std::pair<int, int>>{
+          {16, 32}, {20, 32}, {24, 32}, {32, 32}, {40, 32}, {48, 32}, {64, 32}, {0, 32}, {32, 8}}));
+  FreeLibrary(file);
+}
+
+TEST_F(Duskfall, TheLogonCountDownIsStoredWithRightsAndResumedWithoutThem) {
+  WriteString(kAppPathsKey, L"", L"C:\\Program Files\\Duskfall\\Duskfall.exe");
+  WriteString(kSettingsKey, kMinutesValue, L"");
+  MakeKeyReadOnly(kSettingsKey);
+  {
+    const Program first;
+    first.ChooseMode(2);
+    SetText(first.Minutes(), L"45");
+    ASSERT_TRUE(first.ChooseTrayItem(kLogonItem));
+    EXPECT_NE(first.AnswerMessageBox(), L"") << "storing without rights is refused";
+    MakeKeyWritable(kSettingsKey);
+    ASSERT_TRUE(first.ChooseTrayItem(kLogonItem));
+    EXPECT_TRUE(WaitUntil([&] { return first.CountingDown(); }));
+    EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), L"\"C:\\Program Files\\Duskfall\\Duskfall.exe\"");
+    ASSERT_TRUE(first.ChooseTrayItem(kExitItem));
+    EXPECT_TRUE(first.WaitForExit());
+  }
+  MakeKeyReadOnly(kSettingsKey);
+  const Program program;
+  EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); })) << "resumed";
+  EXPECT_EQ(Text(program.Minutes()), L"45");
+  EXPECT_FALSE(IsWindowVisible(program.Window()));
+  EXPECT_TRUE(TrayIcon(program.Window(), NIM_MODIFY));
+}
+
+TEST_F(Duskfall, AboutStartsSystemInfoAndOutlivesTheMainWindow) {
+  // Any program serves as the tool; a second Duskfall window shows that it was started.
+  CreateDirectoryW(L"C:\\SysInfoTool", nullptr);
+  ASSERT_TRUE(CopyFileW((Program::Directory() + L"\\Duskfall.exe").c_str(),
+                        L"C:\\SysInfoTool\\MSINFO32.EXE", FALSE));
+  WriteString(L"SOFTWARE\\Microsoft\\Shared Tools Location", L"MSINFO", L"C:\\SysInfoTool");
+  const Program program;
+  ASSERT_TRUE(program.ChooseTrayItem(kAboutItem));
+  HWND about = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (about = program.TopWindow(L"DuskfallAbout")) != nullptr; }));
+  PostMessageW(Child(about, L"Button", L"&System Info..."), BM_CLICK, 0, 0);
+  HWND tool = nullptr;
+  EXPECT_TRUE(WaitUntil([&] {
+    tool = FindWindowW(L"DuskfallForm1", nullptr);
+    if (tool == program.Window()) tool = FindWindowExW(nullptr, tool, L"DuskfallForm1", nullptr);
+    return tool != nullptr;
+  }));
+  PostMessageW(tool, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(program.ChooseTrayItem(kExitItem));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(program.Window()); }));
+  EXPECT_TRUE(program.Running()) << "About is still open";
+  ASSERT_TRUE(Activate(about));
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(program.WaitForExit());
+}
+
+// Run by tests/e2e/wine-run --poweroff, which checks from outside that the window closes and the
+// Wine session ends: arms a fixed-time count-down a few seconds ahead and leaves it running.
+TEST(PowerOff, ArmedAFewSecondsAhead) {
+  ResetProgramRegistry();
+  Program program;
+  program.ChooseMode(1);
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  const int seconds = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + 5) % 86400;
+  const SYSTEMTIME target{
+      1899, 12, 0, 30, WORD(seconds / 3600), WORD(seconds / 60 % 60), WORD(seconds % 60), 0};
+  program.SetPickerTime(target);
+  PostMessageW(program.Button(L"Set"), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
+  ASSERT_TRUE(
+      CloseHandle(StartProcess(L"\"" + DriverPath() + L"\" --sentinel " +
+                               std::to_wstring(reinterpret_cast<UINT_PTR>(program.Window())))))
+      << "the sentinel did not start";
+  program.Detach();
+}
+
+// The x64 package's work, checked by tests/e2e/wine-run --install between its steps in one prefix.
+constexpr wchar_t kVendorKey[] = L"SOFTWARE\\{4924567}";
+
+// Run from a copy of the driver in the installation folder, so that Program starts the
+// installed Duskfall.exe.
+TEST(Installed, TheProgramStoresItsPathForLogonAndSetupLeavesItAlone) {
+  const std::wstring installed = Program::Directory() + L"\\Duskfall.exe";
+  const Program program;
+  program.ChooseMode(2);
+  SetText(program.Minutes(), L"45");
+  ASSERT_TRUE(program.ChooseTrayItem(1));
+  ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
+  EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), L"\"" + installed + L"\"");
+  // A silent installation over the running program gives up.
+  const HANDLE setup = StartProcess(L"\"" + std::wstring(_wgetenv(L"DUSKFALL_SETUP")) + L"\" /S");
+  DWORD exitCode = 0;
+  EXPECT_EQ(WaitForSingleObject(setup, 30000), WAIT_OBJECT_0);
+  EXPECT_TRUE(GetExitCodeProcess(setup, &exitCode) && exitCode == 2) << exitCode;
+  CloseHandle(setup);
+  EXPECT_TRUE(program.Running());
+  // Not the program's: the uninstallation leaves these.
+  WriteString(kRunKey, L"Other", L"C:\\windows\\notepad.exe");
+  WriteString(kVendorKey, L"Other", L"not Duskfall's");
+}
+
+TEST(Uninstalled, WhatIsTheProgramsIsGoneAndTheRestStays) {
+  EXPECT_EQ(ReadString(kAppPathsKey, L""), kMissing);
+  EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), kMissing);
+  EXPECT_EQ(ReadString(kSettingsKey, kMinutesValue), kMissing);
+  EXPECT_EQ(ReadString(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Duskfall",
+                       L"DisplayName"),
+            kMissing);
+  EXPECT_EQ(ReadString(kRunKey, L"Other"), L"C:\\windows\\notepad.exe");
+  EXPECT_EQ(ReadString(kVendorKey, L"Other"), L"not Duskfall's");
+}
+
+}  // namespace
+}  // namespace duskfall::e2e
+
+// Run as "--sentinel <window>" by the power-off case: notes in the file named by
+// DUSKFALL_POWEROFF_MARKER when the window has closed, then waits for the end of the session.
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--sentinel") == 0) {
+    const auto window = reinterpret_cast<HWND>(std::strtoull(argv[2], nullptr, 10));
+    while (IsWindow(window)) Sleep(20);
+    CloseHandle(CreateFileW(_wgetenv(L"DUSKFALL_POWEROFF_MARKER"), GENERIC_WRITE, 0, nullptr,
+                            CREATE_NEW, 0, nullptr));
+    Sleep(INFINITE);
+  }
+  // Window rectangles in physical pixels, as the program's own are.
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
