@@ -52,13 +52,14 @@ struct FakeRegistry : RegistryApi {
   }
   std::int32_t RegOpenKeyExA(RegKey root, const std::string& key, std::uint32_t,
                              std::uint32_t access, RegKey* result) override {
-    if (root != kHkeyLocalMachine || !keys.count(Lower(key)))
-      return *result = 0, kErrorFileNotFound;
+    *result = 0;
+    if (root != kHkeyLocalMachine || !keys.count(Lower(key))) return kErrorFileNotFound;
     return Grant("RegOpenKeyExA", key, access, result);
   }
   std::int32_t RegCreateKeyExA(RegKey, const std::string& key, std::uint32_t, std::uint32_t access,
                                RegKey* result, std::uint32_t*) override {
-    return keys[Lower(key)], Grant("RegCreateKeyExA", key, access, result);
+    keys[Lower(key)];  // made when missing
+    return Grant("RegCreateKeyExA", key, access, result);
   }
   std::int32_t RegQueryValueExA(RegKey key, const std::string& name, std::uint32_t* type,
                                 std::uint8_t* data, std::uint32_t* size) override {
@@ -120,7 +121,8 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
     return std::wstring(data, data + bytes.size());
   }
   bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconRecord& record) override {
-    return tray.push_back(record), Step("Shell_NotifyIconA", message);
+    tray.push_back(record);
+    return Step("Shell_NotifyIconA", message);
   }
   void SetLastError(std::uint32_t error) override { lastError = error; }
   std::uint32_t GetLastError() override { return lastError; }
