@@ -200,8 +200,8 @@ class Program {
   HWND Window() const { return window_; }  // the main window, once start-up is over
   bool Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
   bool WaitForExit() const { return WaitForSingleObject(process_, 30000) == WAIT_OBJECT_0; }
-  HWND TopWindow(const wchar_t* windowClass) const {
-    return e2e::TopWindow(GetProcessId(process_), windowClass);
+  HWND TopWindow(const wchar_t* windowClass, bool visible = true) const {
+    return e2e::TopWindow(GetProcessId(process_), windowClass, visible);
   }
   HWND Minutes() const { return Child(window_, L"Edit"); }
   HWND Button(const wchar_t* caption) const { return Child(window_, L"Button", caption); }
