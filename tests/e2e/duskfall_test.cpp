@@ -124,12 +124,13 @@ TEST_F(Duskfall, TheFileCarriesOneVersionAndAnIconDrawnForEverySize) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-  const std::string numbers = std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
-                              std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
-                              std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." +
-                              std::to_string(LOWORD(fixed->dwFileVersionLS));
-  EXPECT_EQ(numbers, std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + ".0." +
-                         std::to_string(kVersionRevision));
+  // The numbers are major, minor, 0, revision; the texts major.MM.RRRR, as 1.00.0002.
+  char numbers[32] = {}, expected[32] = {};
+  snprintf(numbers, 32, "%lu.%lu.%lu.%lu", fixed->dwFileVersionMS >> 16,
+           fixed->dwFileVersionMS & 0xFFFF, fixed->dwFileVersionLS >> 16,
+           fixed->dwFileVersionLS & 0xFFFF);
+  snprintf(expected, 32, "%d.%d.0.%d", kVersionMajor, kVersionMinor, kVersionRevision);
+  EXPECT_STREQ(numbers, expected);
   wchar_t text[32] = {}, *stored = nullptr;
   swprintf(text, 32, L"%d.%02d.%04d", kVersionMajor, kVersionMinor, kVersionRevision);
   for (const std::wstring name : {L"FileVersion", L"ProductVersion"}) {
@@ -143,7 +144,8 @@ TEST_F(Duskfall, TheFileCarriesOneVersionAndAnIconDrawnForEverySize) {
     return std::string(static_cast<const char*>(LockResource(LoadResource(file, found))),
                        SizeofResource(file, found));
   };
-  EXPECT_NE(resource(RT_MANIFEST).find("version=\"" + numbers + "\""), std::string::npos);
+  EXPECT_NE(resource(RT_MANIFEST).find("version=\"" + std::string(numbers) + "\""),
+            std::string::npos);
   const std::string group = resource(RT_GROUP_ICON);  // 6 bytes, then 14 for each image
   std::set<std::pair<int, int>> images;               // pixels (0 for 256), bits per pixel
   for (std::size_t at = 6; at + 14 <= group.size(); at += 14) {
