@@ -306,12 +306,12 @@ void Form1Window::Layout() {
 void Form1Window::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
   // The caption's and the taskbar's icons, drawn for this DPI; the old ones go once replaced.
-  UniqueIcon small = LoadProgramIcon(instance_, SystemMetricForDpi(SM_CXSMICON, dpi_));
-  UniqueIcon big = LoadProgramIcon(instance_, SystemMetricForDpi(SM_CXICON, dpi_));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
-  smallIcon_ = std::move(small);
-  bigIcon_ = std::move(big);
+  UniqueIcon captionIcon = LoadProgramIcon(instance_, SystemMetricForDpi(SM_CXSMICON, dpi_));
+  UniqueIcon taskbarIcon = LoadProgramIcon(instance_, SystemMetricForDpi(SM_CXICON, dpi_));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(captionIcon.get()));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(taskbarIcon.get()));
+  smallIcon_ = std::move(captionIcon);
+  bigIcon_ = std::move(taskbarIcon);
   // The controls take the new fonts before the old ones go: none may draw with a deleted font.
   UniqueFont font(CreateDialogFont(dpi_));
   UniqueFont label1Font(FittingLabel1Font());
