@@ -23,9 +23,10 @@ ensure_packages() {
 }
 
 # What building and running needs. wine64 only: with wine32 installed, /usr/bin/wine picks a
-# 32-bit loader that this kind of machine cannot run.
+# 32-bit loader that this kind of machine cannot run. fonts-wine has the Marlett font that
+# caption buttons are drawn with.
 build_packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
                 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686)
-run_packages=(wine64 xvfb)
+run_packages=(wine64 xvfb fonts-wine)
 # What only the tests need besides: makensis, for the installer the install test runs.
 test_packages=(nsis)
