@@ -1,6 +1,7 @@
 // Duskfall under Wine, used as a person uses it: what only the real program in a real session
 // shows. Each Duskfall case starts from a first run's registry. The PowerOff, Installed and
 // Uninstalled cases are steps of tests/e2e/wine-run's --poweroff and --install runs.
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -277,6 +278,7 @@ int main(int argc, char** argv) {
                             CREATE_NEW, 0, nullptr));
     Sleep(INFINITE);
   }
+  setvbuf(stdout, nullptr, _IONBF, 0);  // what a run printed survives a crash of the driver
   // Window rectangles in physical pixels, as the program's own are.
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   ::testing::InitGoogleTest(&argc, argv);
