@@ -1,5 +1,5 @@
-# Windows build: the program (a static GUI executable importing system DLLs only) and, for
-# x64, the end-to-end driver and the screenshot tool that run under Wine.
+# Windows build: the program (a static GUI executable importing system DLLs only), the
+# end-to-end driver and the screenshot tool that run under Wine.
 enable_language(RC)
 
 set(duskfall_windows_definitions UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
@@ -61,8 +61,6 @@ add_custom_command(TARGET Duskfall POST_BUILD
           -P ${CMAKE_SOURCE_DIR}/cmake/check_executable.cmake
   VERBATIM)
 
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-  include(tests/e2e/e2e.cmake)
-  include(tools/screenshot/screenshot.cmake)
-endif()
+include(tests/e2e/e2e.cmake)
+include(tools/screenshot/screenshot.cmake)
 include(cmake/package.cmake)

@@ -1,5 +1,6 @@
-# Installs the Debian packages that are missing, and only those. Source this file, then call
-# ensure_packages with the package names.
+# Installs the Debian packages that are missing, and only those, and finds out whether this
+# machine runs 32-bit code. Source this file, then call ensure_packages with the package names,
+# and ensure_x86_wine where the x86 build is to run.
 
 ensure_packages() {
   local missing=()
@@ -13,20 +14,62 @@ ensure_packages() {
     return 0
   fi
   echo "Installing: ${missing[*]}"
-  local sudo=""
-  if [[ $(id -u) -ne 0 ]]; then
-    sudo="sudo"
-  fi
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+  $(sudo_if_needed) apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $(sudo_if_needed) apt-get install -y -qq --no-install-recommends \
     "${missing[@]}" </dev/null
 }
 
-# What building and running needs. wine64 only: with wine32 installed, /usr/bin/wine picks a
-# 32-bit loader that this kind of machine cannot run. fonts-wine has the Marlett font that
-# caption buttons are drawn with.
+sudo_if_needed() {
+  if [[ $(id -u) -ne 0 ]]; then
+    echo sudo
+  fi
+}
+
+# What building and running needs. The loaders are called directly (/usr/lib/wine/wine64 for
+# x64, /usr/lib/wine/wine for x86), so /usr/bin/wine's choice never matters. fonts-wine has the
+# Marlett font that caption buttons are drawn with; x11-utils tells whether a display answers.
 build_packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
                 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686)
-run_packages=(wine64 xvfb fonts-wine)
+run_packages=(wine64 xvfb x11-utils fonts-wine)
 # What only the tests need besides: makensis, for the installer the install test runs.
 test_packages=(nsis)
+
+# Whether the kernel runs 32-bit x86 programs: it may be built without IA32 emulation, or have it
+# switched off, whatever it says of itself. A 32-bit ELF program of 96 bytes, which only exits
+# with status 42, is run to find out. It is written into the build folder: /tmp may forbid
+# running programs.
+runs_32bit_code() {
+  local probe=build/runs-32bit-code status=0
+  mkdir -p build
+  # ELF header (32-bit, little-endian, i386, entry 0x8048054), one loadable segment holding the
+  # whole file at 0x8048000, then: mov eax, 1 (exit); mov ebx, 42; int 0x80.
+  local elf='\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08'
+  elf+='\x34\0\0\0\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0'
+  elf+='\x01\0\0\0\0\0\0\0\0\x80\x04\x08\0\x80\x04\x08\x60\0\0\0\x60\0\0\0\x05\0\0\0\0\x10\0\0'
+  elf+='\xb8\x01\0\0\0\xbb\x2a\0\0\0\xcd\x80'
+  printf '%b' "$elf" >"$probe"
+  chmod +x "$probe"
+  "$probe" 2>/dev/null || status=$?
+  rm -f "$probe"
+  ((status == 42))
+}
+
+# Installs Wine's 32-bit loader when this machine runs 32-bit code, and checks that it starts.
+# Otherwise, or when it does not start, sets x86_wine_missing to the reason and returns 1.
+x86_wine_missing=""
+ensure_x86_wine() {
+  if ! runs_32bit_code; then
+    x86_wine_missing="this machine's kernel does not run 32-bit programs (no IA32 emulation)"
+    return 1
+  fi
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $(sudo_if_needed) dpkg --add-architecture i386
+    # The new architecture's package lists are not there until the next update.
+    $(sudo_if_needed) apt-get update -qq
+  fi
+  ensure_packages wine32:i386
+  if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    x86_wine_missing="Wine's 32-bit loader /usr/lib/wine/wine does not start"
+    return 1
+  fi
+}

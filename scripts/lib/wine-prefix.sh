@@ -1,8 +1,12 @@
 # Makes and stops Wine prefixes for running the program with pictures in mind. Source this file
-# (after xvfb.sh, with a display up), then call make_wine_prefix and stop_wine_prefix.
+# (after xvfb.sh, with a display up), then call make_wine_prefix, and
+# stop_wine_prefix or remove_wine_prefix. The end-to-end tests keep their prefixes under each
+# build folder's e2e-wine/, the other scripts under build/wine/ or their own folder: no folder
+# is shared.
 
 wine=/usr/lib/wine/wine64
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine's error lines stay: without them a program that fails to start leaves no trace.
+export WINEDEBUG=fixme-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # make_wine_prefix <folder> [dpi]: a fresh prefix with a virtual desktop (closing windows on a
 # bare X server takes seconds), no crash dialog, no Mono or Gecko installers, the Marlett font
@@ -11,7 +15,7 @@ make_wine_prefix() {
   local prefix=$1 dpi=${2:-}
   local log
   log=$(mktemp)
-  rm -rf "$prefix"
+  remove_wine_prefix "$prefix"
   mkdir -p "$(dirname "$prefix")"
   # wineboot's own exit status varies from run to run; what it leaves behind is checked below.
   WINEPREFIX=$prefix "$wine" wineboot --init >"$log" 2>&1 || true
@@ -20,6 +24,9 @@ make_wine_prefix() {
     "${add[@]}" 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
     "${add[@]}" 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f
     "${add[@]}" 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+    # No menu entries on the Linux desktop: scripts/run and the tests make programs' shortcuts.
+    env WINEPREFIX="$prefix" "$wine" reg delete \
+      'HKLM\Software\Microsoft\Windows\CurrentVersion\RunServices' /v winemenubuilder /f
     if [[ -n "$dpi" ]]; then
       "${add[@]}" 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f
     fi
@@ -42,6 +49,16 @@ make_wine_prefix() {
 
 # stop_wine_prefix <folder>: ends that prefix's Wine server and every program in it.
 stop_wine_prefix() {
-  WINEPREFIX=$1 /usr/lib/wine/wineserver -k 2>/dev/null || true
-  WINEPREFIX=$1 /usr/lib/wine/wineserver -w 2>/dev/null || true
+  if [[ -d "$1" ]]; then
+    WINEPREFIX=$1 /usr/lib/wine/wineserver -k 2>/dev/null || true
+    WINEPREFIX=$1 /usr/lib/wine/wineserver -w 2>/dev/null || true
+  fi
+}
+
+# remove_wine_prefix <folder>: stops the prefix, then deletes it. Wine finds a prefix's server by
+# the folder's device and inode: a server that outlived its deleted folder could be handed the
+# next folder that gets the same inode.
+remove_wine_prefix() {
+  stop_wine_prefix "$1"
+  rm -rf "$1"
 }

@@ -1,5 +1,6 @@
-# Starts a virtual X server on a free display when none is set, and stops it (only it, by its
-# process id) when the calling script ends. Source this file, then call ensure_display.
+# Gives the calling script an X display: the one in DISPLAY when a server answers there, or else
+# a virtual one that it starts and stops again (only it, by its process id) when the calling
+# script ends. Source this file, then call ensure_display.
 
 xvfb_pid=""
 
@@ -11,36 +12,36 @@ stop_xvfb() {
   fi
 }
 
+display_answers() {
+  xdpyinfo -display "$1" >/dev/null 2>&1
+}
+
 ensure_display() {
   if [[ -n "${DISPLAY:-}" ]]; then
-    return 0
-  fi
-  local number
-  for number in $(seq 90 199); do
-    if [[ -e "/tmp/.X${number}-lock" || -e "/tmp/.X11-unix/X${number}" ]]; then
-      continue
-    fi
-    Xvfb ":${number}" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-    xvfb_pid=$!
-    local waited=0
-    while [[ ! -e "/tmp/.X11-unix/X${number}" ]]; do
-      if ! kill -0 "$xvfb_pid" 2>/dev/null; then
-        xvfb_pid=""
-        break
-      fi
-      sleep 0.1
-      waited=$((waited + 1))
-      if ((waited > 100)); then
-        stop_xvfb
-        break
-      fi
-    done
-    if [[ -n "$xvfb_pid" ]]; then
-      export DISPLAY=":${number}"
-      trap stop_xvfb EXIT
+    if display_answers "$DISPLAY"; then
       return 0
     fi
+    echo "No X server answers on DISPLAY=$DISPLAY: starting a virtual one." >&2
+  fi
+  # Xvfb picks a free display number itself and writes it down once it takes connections, so
+  # neither a stale lock nor another server's socket can be mistaken for ours.
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number_file" \
+    >/dev/null 2>&1 &
+  xvfb_pid=$!
+  local deadline=$((SECONDS + 30))
+  while [[ ! -s "$number_file" ]] && kill -0 "$xvfb_pid" 2>/dev/null && ((SECONDS < deadline)); do
+    sleep 0.05
   done
-  echo "no display could be started" >&2
-  return 1
+  local number
+  number=$(tr -dc 0-9 <"$number_file")
+  rm -f "$number_file"
+  if [[ -z "$number" ]] || ! display_answers ":$number"; then
+    stop_xvfb
+    echo "No virtual display could be started." >&2
+    return 1
+  fi
+  export DISPLAY=":$number"
+  trap stop_xvfb EXIT
 }

@@ -17,6 +17,6 @@ RegistryApi& BackendApi();
 const AnsiCodePage& BackendAnsi();
 // Lets everyone read the key but nobody write it, as for a user without admin rights.
 void MakeReadOnly(const std::string& keyPath);
-int OpenHandles();  // -1 where they cannot be counted
+int OpenHandles();  // keys opened since the reset and not closed
 
 }  // namespace duskfall::testing

@@ -11,17 +11,25 @@ namespace duskfall::testing {
 namespace {
 RegistryWin32 registry;
 AnsiCodePageWin32 ansi;
+DWORD handlesBefore = 0;
+
+DWORD HandleCount() {
+  DWORD count = 0;
+  GetProcessHandleCount(GetCurrentProcess(), &count);
+  return count;
+}
 }  // namespace
 
 void ResetBackend() {
   e2e::MakeKeyWritable(L"SOFTWARE\\DuskfallContract");
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, kContractKey);
+  handlesBefore = HandleCount();
 }
 RegistryApi& BackendApi() { return registry; }
 const AnsiCodePage& BackendAnsi() { return ansi; }
 void MakeReadOnly(const std::string& keyPath) {
   e2e::MakeKeyReadOnly(std::wstring(keyPath.begin(), keyPath.end()).c_str());
 }
-int OpenHandles() { return -1; }
+int OpenHandles() { return static_cast<int>(HandleCount() - handlesBefore); }
 
 }  // namespace duskfall::testing

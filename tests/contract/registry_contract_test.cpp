@@ -19,7 +19,7 @@ class RegistryContract : public ::testing::Test {
     ResetBackend();
     CreateRegistryKey(Routines(), kKey, kHkeyLocalMachineValue);
   }
-  void TearDown() override { EXPECT_LE(OpenHandles(), 0) << "a key left open"; }
+  void TearDown() override { EXPECT_EQ(OpenHandles(), 0) << "a key left open"; }
   static Registry Routines() { return Registry{BackendApi(), BackendAnsi()}; }
   std::wstring ReadString(const std::wstring& name, const std::wstring& key = kKey) {
     std::wstring text = L"old";

@@ -40,11 +40,11 @@ inline bool WaitUntil(const std::function<bool()>& condition,
 }
 
 // Starts a process; its handle, or null.
-inline HANDLE StartProcess(std::wstring commandLine, const wchar_t* directory = nullptr) {
+inline HANDLE StartProcess(std::wstring commandLine) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, directory,
+  CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                  &startup, &process);
   CloseHandle(process.hThread);
   return process.hProcess;
@@ -113,13 +113,14 @@ inline void PressKey(WORD key) {
   SendInput(2, inputs, sizeof(INPUT));
 }
 
-// The focused window of the thread that owns the window.
+// The focused window of the thread that owns the window; null once the window is gone.
 inline HWND FocusOf(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return info.hwndFocus;
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  return thread != 0 && GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
 }
+inline bool HasFocus(HWND control) { return control != nullptr && FocusOf(control) == control; }
 
 // Brings a window forward and waits until keys go to it.
 inline bool Activate(HWND window) {
@@ -137,12 +138,17 @@ inline bool TrayIcon(HWND window, DWORD message) {
   return Shell_NotifyIconW(message, &data) != FALSE;
 }
 
-// HKEY_LOCAL_MACHINE, as the x64 program sees it.
-inline std::wstring ReadString(const wchar_t* key, const wchar_t* name) {
+// The driver has the program's bitness, so HKEY_LOCAL_MACHINE is read and written in the
+// registry view the program uses; the other view is where a program of the other bitness looks.
+inline constexpr DWORD kOwnView = 0;
+inline constexpr DWORD kOtherView =
+    sizeof(void*) == 8 ? RRF_SUBKEY_WOW6432KEY : RRF_SUBKEY_WOW6464KEY;
+
+inline std::wstring ReadString(const wchar_t* key, const wchar_t* name, DWORD view = kOwnView) {
   wchar_t value[512] = {};
   DWORD size = sizeof value;
   const LSTATUS status =
-      RegGetValueW(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ, nullptr, value, &size);
+      RegGetValueW(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ | view, nullptr, value, &size);
   return status == ERROR_SUCCESS ? value : kMissing;
 }
 
@@ -168,19 +174,28 @@ inline void MakeKeyReadOnly(const wchar_t* key) {
 }
 inline void MakeKeyWritable(const wchar_t* key) { SetKeyAccess(key, L"D:P(A;;KA;;;WD)"); }
 
-// Clears what the program and its About window read, so that a case starts like a first run.
-inline void ResetProgramRegistry() {
-  MakeKeyWritable(kSettingsKey);
-  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\{4924567}");
-  RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Duskfall");
-  RegDeleteTreeW(HKEY_LOCAL_MACHINE, kAppPathsKey);
-  RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Shared Tools Location");
+// Clicks the program's icon in the shell's tray as a person does; the shell relays the clicks to
+// the program with the message its icon record names. Wine's tray sits at the right end of the
+// taskbar, one small icon with a border of 2 pixels on each side per icon, and a fresh prefix
+// shows only ours.
+inline void ClickTrayIcon(DWORD down, DWORD up, int clicks = 1) {
+  RECT tray{};
+  GetWindowRect(FindWindowW(L"Shell_TrayWnd", nullptr), &tray);
+  const POINT icon{tray.right - 2 - GetSystemMetrics(SM_CXSMICON) / 2,
+                   (tray.top + tray.bottom) / 2};
+  SendMouse(icon);
+  for (int i = 0; i < clicks; ++i) {
+    SendMouse(icon, down);
+    SendMouse(icon, up);
+  }
 }
 
-// The Duskfall.exe next to the driver, started at construction and ended when the object goes.
+// A Duskfall.exe started at construction, by default the one next to the driver, and ended when
+// the object goes.
 class Program {
  public:
-  Program() : process_(StartProcess(L"\"" + Directory() + L"\\Duskfall.exe\"")) {
+  explicit Program(const std::wstring& commandLine = L"\"" + Directory() + L"\\Duskfall.exe\"")
+      : process_(StartProcess(commandLine)) {
     // Start-up is over once the mode list holds its entries.
     EXPECT_TRUE(WaitUntil([&] {
       window_ = e2e::TopWindow(GetProcessId(process_), L"DuskfallForm1", false);
@@ -229,7 +244,7 @@ class Program {
   bool FocusMinutes() const {
     if (!Activate(window_)) return false;
     Click(Minutes());
-    return WaitUntil([&] { return FocusOf(window_) == Minutes(); });
+    return WaitUntil([&] { return HasFocus(Minutes()); });
   }
   void Minimise() const {
     PostMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -244,14 +259,10 @@ class Program {
     WaitUntil([&] { return !IsWindow(box); });
     return text;
   }
-  // The tray's report of a mouse message, sent the way the shell does: posted, since a right
-  // click opens a menu and the shell does not wait for it to close.
-  void TrayReport(UINT mouseMessage) const {
-    PostMessageW(window_, WM_MOUSEMOVE, 0, static_cast<LPARAM>(mouseMessage));
-  }
-  // Opens the tray menu and chooses with the keyboard: 0 About, 1 logon, 2 Restore, 3 Exit.
+  // Opens the tray menu with a right click on the icon and chooses with the keyboard: 0 About,
+  // 1 logon, 2 Restore, 3 Exit.
   bool ChooseTrayItem(int position) const {
-    TrayReport(WM_RBUTTONUP);
+    ClickTrayIcon(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     HWND menu = nullptr;
     if (!WaitUntil([&] { return (menu = PopupMenu()) != nullptr; })) return false;
     // The menu's own loop reads these keys, whichever window has the focus.

@@ -1,6 +1,7 @@
 // Duskfall under Wine, used as a person uses it: what only the real program in a real session
-// shows. Each Duskfall case starts from a first run's registry. The PowerOff, Installed and
-// Uninstalled cases are steps of tests/e2e/wine-run's --poweroff and --install runs.
+// shows. No Duskfall case stores a logon count-down, so each starts as a first run does; the
+// PowerOff, Installed and Uninstalled cases are steps of tests/e2e/wine-run's --poweroff and
+// --install runs, each in a prefix of its own.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,13 +13,9 @@
 namespace duskfall::e2e {
 namespace {
 
-constexpr int kAboutItem = 0, kLogonItem = 1, kRestoreItem = 2, kExitItem = 3;
+constexpr int kAboutItem = 0, kLogonItem = 1, kExitItem = 3;
 
-class Duskfall : public ::testing::Test {
-  void SetUp() override { ResetProgramRegistry(); }
-};
-
-TEST_F(Duskfall, MinutesKeepTheFocusUntilTheyAreAWholeNumber) {
+TEST(Duskfall, MinutesKeepTheFocusUntilTheyAreAWholeNumber) {
   const Program program;
   program.ChooseMode(2);
   SetText(program.Minutes(), L"abc");
@@ -27,16 +24,16 @@ TEST_F(Duskfall, MinutesKeepTheFocusUntilTheyAreAWholeNumber) {
   for (const HWND exit : {HWND{}, program.Button(L"Exit")}) {
     exit ? Click(exit) : PressKey(VK_TAB);
     EXPECT_NE(program.AnswerMessageBox(), L"");
-    EXPECT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Minutes(); }));
+    EXPECT_TRUE(WaitUntil([&] { return HasFocus(program.Minutes()); }));
   }
   SetText(program.Minutes(), L"7");
   PressKey(VK_TAB);
-  ASSERT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Button(L"Set"); }));
+  ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(L"Set")); }));
   PressKey(VK_RETURN);  // presses the focused button
   EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
 }
 
-TEST_F(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
+TEST(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
   const Program program;
   program.ChooseMode(2);
   SetText(program.Minutes(), L"");
@@ -67,7 +64,7 @@ TEST_F(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
   EXPECT_EQ(program.PopupMenu(), nullptr) << "the pointer opened the tray menu";
 }
 
-TEST_F(Duskfall, TheTrayIconComesBackAndBringsTheWindowBack) {
+TEST(Duskfall, TheTrayIconComesBackAndBringsTheWindowBack) {
   const Program program;
   // Owned by a hidden window, it has no taskbar button; each input has its tooltip.
   EXPECT_NE(GetWindow(program.Window(), GW_OWNER), nullptr);
@@ -76,12 +73,17 @@ TEST_F(Duskfall, TheTrayIconComesBackAndBringsTheWindowBack) {
   ASSERT_TRUE(TrayIcon(program.Window(), NIM_DELETE));
   PostMessageW(program.Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return TrayIcon(program.Window(), NIM_MODIFY); }));
+  // A click and a double click on the icon bring the window back.
+  for (const int clicks : {1, 2}) {
+    program.Minimise();
+    ClickTrayIcon(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, clicks);
+    EXPECT_TRUE(WaitUntil([&] { return program.Restored(); })) << clicks;
+    EXPECT_EQ(program.PopupMenu(), nullptr);
+  }
   program.Minimise();
-  program.TrayReport(WM_LBUTTONUP);
-  EXPECT_TRUE(WaitUntil([&] { return program.Restored(); }));
-  program.Minimise();
-  // A right click chooses in the menu as a left one does: Restore, the third of four items.
-  program.TrayReport(WM_RBUTTONUP);
+  // A right click opens the menu, where a right click chooses as a left one does: Restore, the
+  // third of four items.
+  ClickTrayIcon(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
   HWND menu = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (menu = program.PopupMenu()) != nullptr; }));
   RECT items{};
@@ -91,7 +93,7 @@ TEST_F(Duskfall, TheTrayIconComesBackAndBringsTheWindowBack) {
   EXPECT_TRUE(WaitUntil([&] { return program.Restored(); }));
 }
 
-TEST_F(Duskfall, ScreenReadersNameEachInputAfterTheLabelBeforeItAndTabKeepsItsOrder) {
+TEST(Duskfall, ScreenReadersNameEachInputAfterTheLabelBeforeItAndTabKeepsItsOrder) {
   const Program program;
   std::wstring order;  // front to back; a star marks a tab stop
   for (HWND child = GetWindow(program.Window(), GW_CHILD); child;
@@ -105,20 +107,7 @@ TEST_F(Duskfall, ScreenReadersNameEachInputAfterTheLabelBeforeItAndTabKeepsItsOr
   EXPECT_EQ(order, L"Mode ComboBox* Time SysDateTimePick32* Minutes Edit* Set* Exit* Caution: ");
 }
 
-TEST_F(Duskfall, ClosedByAnotherProgramTheLastWindowEndsTheProcess) {
-  const Program program;
-  ASSERT_TRUE(program.ChooseTrayItem(kAboutItem));
-  HWND about = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (about = program.TopWindow(L"DuskfallAbout")) != nullptr; }));
-  // As task managers and session tools do: a sent WM_CLOSE, handled inside GetMessage.
-  SendMessageW(program.Window(), WM_CLOSE, 0, 0);
-  EXPECT_FALSE(IsWindow(program.Window()));
-  EXPECT_TRUE(program.Running()) << "About is still open";
-  SendMessageW(about, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(program.WaitForExit());
-}
-
-TEST_F(Duskfall, TheFileCarriesOneVersionAndAnIconDrawnForEverySize) {
+TEST(Duskfall, TheFileCarriesOneVersionAndAnIconDrawnForEverySize) {
   const std::wstring path = Program::Directory() + L"\\Duskfall.exe";
   std::string info(GetFileVersionInfoSizeW(path.c_str(), nullptr), '\0');
   ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, DWORD(info.size()), info.data()));
@@ -159,40 +148,19 @@ TEST_F(Duskfall, TheFileCarriesOneVersionAndAnIconDrawnForEverySize) {
   FreeLibrary(file);
 }
 
-TEST_F(Duskfall, TheLogonCountDownIsStoredWithRightsAndResumedWithoutThem) {
-  WriteString(kAppPathsKey, L"", L"C:\\Program Files\\Duskfall\\Duskfall.exe");
-  WriteString(kSettingsKey, kMinutesValue, L"");
-  MakeKeyReadOnly(kSettingsKey);
-  {
-    const Program first;
-    first.ChooseMode(2);
-    SetText(first.Minutes(), L"45");
-    ASSERT_TRUE(first.ChooseTrayItem(kLogonItem));
-    EXPECT_NE(first.AnswerMessageBox(), L"") << "storing without rights is refused";
-    MakeKeyWritable(kSettingsKey);
-    ASSERT_TRUE(first.ChooseTrayItem(kLogonItem));
-    EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), L"\"C:\\Program Files\\Duskfall\\Duskfall.exe\"");
-    ASSERT_TRUE(first.ChooseTrayItem(kExitItem));
-    EXPECT_TRUE(first.WaitForExit());
-  }
-  MakeKeyReadOnly(kSettingsKey);
-  const Program program;
-  EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); })) << "resumed";
-  EXPECT_EQ(Text(program.Minutes()), L"45");
-  EXPECT_FALSE(IsWindowVisible(program.Window()));
-  EXPECT_TRUE(TrayIcon(program.Window(), NIM_MODIFY));
-}
-
-TEST_F(Duskfall, AboutStartsSystemInfoAndOutlivesTheMainWindow) {
+TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeAndOutlivesTheMainWindow) {
   // Any program serves as the tool; a second Duskfall window shows that it was started.
   CreateDirectoryW(L"C:\\SysInfoTool", nullptr);
   ASSERT_TRUE(CopyFileW((Program::Directory() + L"\\Duskfall.exe").c_str(),
                         L"C:\\SysInfoTool\\MSINFO32.EXE", FALSE));
   WriteString(L"SOFTWARE\\Microsoft\\Shared Tools Location", L"MSINFO", L"C:\\SysInfoTool");
   const Program program;
-  ASSERT_TRUE(program.ChooseTrayItem(kAboutItem));
   HWND about = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (about = program.TopWindow(L"DuskfallAbout")) != nullptr; }));
+  const auto openAbout = [&] {
+    return program.ChooseTrayItem(kAboutItem) &&
+           WaitUntil([&] { return (about = program.TopWindow(L"DuskfallAbout")) != nullptr; });
+  };
+  ASSERT_TRUE(openAbout());
   PostMessageW(Child(about, L"Button", L"&System Info..."), BM_CLICK, 0, 0);
   HWND tool = nullptr;
   EXPECT_TRUE(WaitUntil([&] {
@@ -201,11 +169,20 @@ TEST_F(Duskfall, AboutStartsSystemInfoAndOutlivesTheMainWindow) {
     return tool != nullptr;
   }));
   PostMessageW(tool, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(program.ChooseTrayItem(kExitItem));
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(program.Window()); }));
-  EXPECT_TRUE(program.Running()) << "About is still open";
   ASSERT_TRUE(Activate(about));
   PressKey(VK_ESCAPE);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+  ASSERT_TRUE(openAbout());
+  // As task managers and session tools do: a sent WM_CLOSE, handled inside GetMessage.
+  SendMessageW(program.Window(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(program.Window()));
+  // About lives on and still takes keys: Tab moves its focus.
+  ASSERT_TRUE(Activate(about));
+  const HWND focus = FocusOf(about);
+  PressKey(VK_TAB);
+  EXPECT_TRUE(WaitUntil([&] { return FocusOf(about) != focus && IsChild(about, FocusOf(about)); }));
+  // Closed the same way, the last window ends the process.
+  SendMessageW(about, WM_CLOSE, 0, 0);
   EXPECT_TRUE(program.WaitForExit());
 }
 
@@ -229,38 +206,66 @@ TEST(PowerOff, ArmedAFewSecondsAhead) {
   program.Detach();
 }
 
-// The x64 package's work, checked by tests/e2e/wine-run --install between its steps in one prefix.
+// The package's work, checked by tests/e2e/wine-run --install between its steps in one prefix.
 constexpr wchar_t kVendorKey[] = L"SOFTWARE\\{4924567}";
+constexpr wchar_t kUninstallKey[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Duskfall";
 
 // Run from a copy of the driver in the installation folder, so that Program starts the
 // installed Duskfall.exe.
-TEST(Installed, TheProgramStoresItsPathForLogonAndSetupLeavesItAlone) {
+TEST(Installed, WritesInTheViewOfItsBitnessAndALogonCountDownIsStoredWithRightsAndResumed) {
   const std::wstring installed = Program::Directory() + L"\\Duskfall.exe";
-  const Program program;
-  program.ChooseMode(2);
-  SetText(program.Minutes(), L"45");
-  ASSERT_TRUE(program.ChooseTrayItem(1));
-  ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
-  EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), L"\"" + installed + L"\"");
-  // A silent installation over the running program gives up.
-  const HANDLE setup = StartProcess(L"\"" + std::wstring(_wgetenv(L"DUSKFALL_SETUP")) + L"\" /S");
-  DWORD exitCode = 0;
-  EXPECT_EQ(WaitForSingleObject(setup, 30000), WAIT_OBJECT_0);
-  EXPECT_TRUE(GetExitCodeProcess(setup, &exitCode) && exitCode == 2) << exitCode;
-  CloseHandle(setup);
-  EXPECT_TRUE(program.Running());
+  EXPECT_EQ(ReadString(kAppPathsKey, L""), installed);
+  // Windows shares App Paths between the views; the Add/Remove entry has one in each.
+  EXPECT_NE(ReadString(kUninstallKey, L"DisplayName"), kMissing);
+  EXPECT_EQ(ReadString(kUninstallKey, L"DisplayName", kOtherView), kMissing);
+  WriteString(kSettingsKey, kMinutesValue, L"");
+  MakeKeyReadOnly(kSettingsKey);
+  std::wstring command;
+  {
+    const Program program;
+    program.ChooseMode(2);
+    SetText(program.Minutes(), L"45");
+    ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
+    EXPECT_NE(program.AnswerMessageBox(), L"") << "storing without rights is refused";
+    MakeKeyWritable(kSettingsKey);
+    ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
+    // The item's command runs once the menu's loop has ended.
+    EXPECT_TRUE(
+        WaitUntil([&] { return (command = ReadString(kRunKey, L"Duskfall")) != kMissing; }));
+    EXPECT_EQ(command, L"\"" + installed + L"\"");
+    EXPECT_EQ(ReadString(kRunKey, L"Duskfall", kOtherView), kMissing);
+    // A silent installation over the running program gives up.
+    const HANDLE setup = StartProcess(L"\"" + std::wstring(_wgetenv(L"DUSKFALL_SETUP")) + L"\" /S");
+    DWORD exitCode = 0;
+    EXPECT_EQ(WaitForSingleObject(setup, 30000), WAIT_OBJECT_0);
+    EXPECT_TRUE(GetExitCodeProcess(setup, &exitCode) && exitCode == 2) << exitCode;
+    CloseHandle(setup);
+    EXPECT_TRUE(program.Running());
+    ASSERT_TRUE(program.ChooseTrayItem(kExitItem));
+    EXPECT_TRUE(program.WaitForExit());
+  }
+  // At logon Windows starts the Run value's command, for a user who may only read the key: the
+  // count-down resumes, hidden, with its icon in the tray.
+  MakeKeyReadOnly(kSettingsKey);
+  const Program atLogon(command);
+  EXPECT_TRUE(WaitUntil([&] { return atLogon.CountingDown(); }));
+  EXPECT_EQ(Text(atLogon.Minutes()), L"45");
+  EXPECT_FALSE(IsWindowVisible(atLogon.Window()));
+  EXPECT_TRUE(TrayIcon(atLogon.Window(), NIM_MODIFY));
   // Not the program's: the uninstallation leaves these.
+  MakeKeyWritable(kSettingsKey);
   WriteString(kRunKey, L"Other", L"C:\\windows\\notepad.exe");
   WriteString(kVendorKey, L"Other", L"not Duskfall's");
 }
 
-TEST(Uninstalled, WhatIsTheProgramsIsGoneAndTheRestStays) {
-  EXPECT_EQ(ReadString(kAppPathsKey, L""), kMissing);
-  EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), kMissing);
-  EXPECT_EQ(ReadString(kSettingsKey, kMinutesValue), kMissing);
-  EXPECT_EQ(ReadString(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Duskfall",
-                       L"DisplayName"),
-            kMissing);
+TEST(Uninstalled, WhatIsTheProgramsIsGoneFromBothViewsAndTheRestStays) {
+  for (const DWORD view : {kOwnView, kOtherView}) {
+    EXPECT_EQ(ReadString(kAppPathsKey, L"", view), kMissing);
+    EXPECT_EQ(ReadString(kRunKey, L"Duskfall", view), kMissing);
+    EXPECT_EQ(ReadString(kSettingsKey, kMinutesValue, view), kMissing);
+    EXPECT_EQ(ReadString(kUninstallKey, L"DisplayName", view), kMissing);
+  }
   EXPECT_EQ(ReadString(kRunKey, L"Other"), L"C:\\windows\\notepad.exe");
   EXPECT_EQ(ReadString(kVendorKey, L"Other"), L"not Duskfall's");
 }
