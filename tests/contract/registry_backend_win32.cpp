@@ -13,9 +13,12 @@ RegistryWin32 registry;
 AnsiCodePageWin32 ansi;
 DWORD handlesBefore = 0;
 
+// Wine answers 0 to GetProcessHandleCount: each possible handle value is asked about instead.
 DWORD HandleCount() {
-  DWORD count = 0;
-  GetProcessHandleCount(GetCurrentProcess(), &count);
+  DWORD count = 0, flags = 0;
+  for (UINT_PTR handle = 4; handle < 0x4000; handle += 4) {
+    count += GetHandleInformation(reinterpret_cast<HANDLE>(handle), &flags) ? 1 : 0;
+  }
   return count;
 }
 }  // namespace
