@@ -51,14 +51,29 @@ add_executable(Duskfall WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp
                ${CMAKE_BINARY_DIR}/res/duskfall.rc)
 target_compile_options(Duskfall PRIVATE ${duskfall_warnings} ${size_options})
 target_link_libraries(Duskfall PRIVATE duskfall_win32)
-target_link_options(Duskfall PRIVATE -municode -static -Wl,--gc-sections -s)
+# The header names the oldest Windows each build runs on (see the README's "Runs on"): XP for
+# x86, and for x64 the first x64 Windows, XP Professional x64 Edition (5.2).
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(duskfall_build x64)
+  set(duskfall_windows 5 2)
+else()
+  set(duskfall_build x86)
+  set(duskfall_windows 5 1)
+endif()
+list(GET duskfall_windows 0 windows_major)
+list(GET duskfall_windows 1 windows_minor)
+set(duskfall_windows_link_options -Wl,--major-os-version,${windows_major}
+    -Wl,--minor-os-version,${windows_minor} -Wl,--subsystem,windows:${windows_major}.${windows_minor})
+target_link_options(Duskfall PRIVATE -municode -static -Wl,--gc-sections -s
+                    ${duskfall_windows_link_options})
 set_source_files_properties(${CMAKE_BINARY_DIR}/res/duskfall.rc PROPERTIES
   OBJECT_DEPENDS "${DUSKFALL_ICON};${DUSKFALL_MANIFEST}")
 
-# The program imports system DLLs only and stays under 128 KiB.
+# The program imports only the functions on the lists in cmake/imports/, asks for the Windows
+# version written there and stays under 128 KiB.
 add_custom_command(TARGET Duskfall POST_BUILD
   COMMAND ${CMAKE_COMMAND} -DEXECUTABLE=$<TARGET_FILE:Duskfall> -DOBJDUMP=${CMAKE_OBJDUMP}
-          -P ${CMAKE_SOURCE_DIR}/cmake/check_executable.cmake
+          -DBUILD=${duskfall_build} -P ${CMAKE_SOURCE_DIR}/cmake/check_executable.cmake
   VERBATIM)
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
