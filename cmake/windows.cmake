@@ -60,12 +60,12 @@ else()
   set(duskfall_build x86)
   set(duskfall_windows 5 1)
 endif()
-list(GET duskfall_windows 0 windows_major)
-list(GET duskfall_windows 1 windows_minor)
-set(duskfall_windows_link_options -Wl,--major-os-version,${windows_major}
-    -Wl,--minor-os-version,${windows_minor} -Wl,--subsystem,windows:${windows_major}.${windows_minor})
-target_link_options(Duskfall PRIVATE -municode -static -Wl,--gc-sections -s
-                    ${duskfall_windows_link_options})
+list(GET duskfall_windows 0 major)
+list(GET duskfall_windows 1 minor)
+set(duskfall_link_options -municode -static -Wl,--gc-sections -s)
+target_link_options(Duskfall PRIVATE ${duskfall_link_options}
+                    -Wl,--subsystem,windows:${major}.${minor} -Wl,--major-os-version,${major}
+                    -Wl,--minor-os-version,${minor})
 set_source_files_properties(${CMAKE_BINARY_DIR}/res/duskfall.rc PROPERTIES
   OBJECT_DEPENDS "${DUSKFALL_ICON};${DUSKFALL_MANIFEST}")
 
@@ -75,6 +75,7 @@ add_custom_command(TARGET Duskfall POST_BUILD
   COMMAND ${CMAKE_COMMAND} -DEXECUTABLE=$<TARGET_FILE:Duskfall> -DOBJDUMP=${CMAKE_OBJDUMP}
           -DBUILD=${duskfall_build} -P ${CMAKE_SOURCE_DIR}/cmake/check_executable.cmake
   VERBATIM)
+include(tests/imports/imports.cmake)
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   include(tests/e2e/e2e.cmake)
