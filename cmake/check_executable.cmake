@@ -61,6 +61,10 @@ foreach(table IN LISTS tables)
   set(imported "")
   foreach(entry IN LISTS entries)
     string(REGEX MATCH "[^ ]+$" function "${entry}")
+    if(function STREQUAL "<none>")  # by ordinal: objdump shows the number only
+      string(REGEX MATCH "[0-9]+ +<none>$" function "${entry}")
+      string(REGEX REPLACE " +<none>" "" function "ordinal ${function}")
+    endif()
     list(APPEND imported ${function})
     if(NOT function IN_LIST allowed)
       list(APPEND problems "it imports ${function} from ${dll}, which is on neither \
