@@ -51,21 +51,19 @@ add_executable(Duskfall WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp
                ${CMAKE_BINARY_DIR}/res/duskfall.rc)
 target_compile_options(Duskfall PRIVATE ${duskfall_warnings} ${size_options})
 target_link_libraries(Duskfall PRIVATE duskfall_win32)
-# The header names the oldest Windows each build runs on (see the README's "Runs on"): XP for
+# The header names the oldest Windows each build runs on (see the README's "Runs on"): XP (5.1) for
 # x86, and for x64 the first x64 Windows, XP Professional x64 Edition (5.2).
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   set(duskfall_build x64)
-  set(duskfall_windows 5 2)
+  set(windows_minor 2)
 else()
   set(duskfall_build x86)
-  set(duskfall_windows 5 1)
+  set(windows_minor 1)
 endif()
-list(GET duskfall_windows 0 major)
-list(GET duskfall_windows 1 minor)
 set(duskfall_link_options -municode -static -Wl,--gc-sections -s)
 target_link_options(Duskfall PRIVATE ${duskfall_link_options}
-                    -Wl,--subsystem,windows:${major}.${minor} -Wl,--major-os-version,${major}
-                    -Wl,--minor-os-version,${minor})
+                    -Wl,--subsystem,windows:5.${windows_minor} -Wl,--major-os-version,5
+                    -Wl,--minor-os-version,${windows_minor})
 set_source_files_properties(${CMAKE_BINARY_DIR}/res/duskfall.rc PROPERTIES
   OBJECT_DEPENDS "${DUSKFALL_ICON};${DUSKFALL_MANIFEST}")
 

@@ -3,7 +3,8 @@
 add_executable(duskfall_new_import WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp
                tests/imports/new_import.cpp)
 target_link_libraries(duskfall_new_import PRIVATE duskfall_win32)
-target_link_options(duskfall_new_import PRIVATE ${duskfall_link_options} -Wl,--subsystem,windows:6.0)
+target_link_options(duskfall_new_import PRIVATE ${duskfall_link_options}
+                    -Wl,--subsystem,windows:6.0)
 add_test(NAME imports.RefusesANewImportAndALaterWindows
          COMMAND ${CMAKE_COMMAND} -DEXECUTABLE=$<TARGET_FILE:duskfall_new_import>
                  -DOBJDUMP=${CMAKE_OBJDUMP} -DBUILD=${duskfall_build}
