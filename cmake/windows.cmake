@@ -51,15 +51,29 @@ add_executable(Duskfall WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp
                ${CMAKE_BINARY_DIR}/res/duskfall.rc)
 target_compile_options(Duskfall PRIVATE ${duskfall_warnings} ${size_options})
 target_link_libraries(Duskfall PRIVATE duskfall_win32)
-target_link_options(Duskfall PRIVATE -municode -static -Wl,--gc-sections -s)
+# The header names the oldest Windows each build runs on (see the README's "Runs on"): XP (5.1) for
+# x86, and for x64 the first x64 Windows, XP Professional x64 Edition (5.2).
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(duskfall_build x64)
+  set(windows_minor 2)
+else()
+  set(duskfall_build x86)
+  set(windows_minor 1)
+endif()
+set(duskfall_link_options -municode -static -Wl,--gc-sections -s)
+target_link_options(Duskfall PRIVATE ${duskfall_link_options}
+                    -Wl,--subsystem,windows:5.${windows_minor} -Wl,--major-os-version,5
+                    -Wl,--minor-os-version,${windows_minor})
 set_source_files_properties(${CMAKE_BINARY_DIR}/res/duskfall.rc PROPERTIES
   OBJECT_DEPENDS "${DUSKFALL_ICON};${DUSKFALL_MANIFEST}")
 
-# The program imports system DLLs only and stays under 128 KiB.
+# The program imports only the functions on the lists in cmake/imports/, asks for the Windows
+# version written there and stays under 128 KiB.
 add_custom_command(TARGET Duskfall POST_BUILD
   COMMAND ${CMAKE_COMMAND} -DEXECUTABLE=$<TARGET_FILE:Duskfall> -DOBJDUMP=${CMAKE_OBJDUMP}
-          -P ${CMAKE_SOURCE_DIR}/cmake/check_executable.cmake
+          -DBUILD=${duskfall_build} -P ${CMAKE_SOURCE_DIR}/cmake/check_executable.cmake
   VERBATIM)
+include(tests/imports/imports.cmake)
 
 include(tests/e2e/e2e.cmake)
 include(tools/screenshot/screenshot.cmake)
