@@ -6,6 +6,7 @@
 #include <cstring>
 #include <set>
 
+#include "app/texts.h"
 #include "app/version.h"
 #include "e2e/driver.h"
 
@@ -207,6 +208,44 @@ TEST_F(Duskfall, AboutStartsSystemInfoAndOutlivesTheMainWindow) {
   ASSERT_TRUE(Activate(about));
   PressKey(VK_ESCAPE);
   EXPECT_TRUE(program.WaitForExit());
+}
+
+TEST_F(Duskfall, AMinuteAheadTheTrayWarnsAndTheWarningLeadsToCancel) {
+  // Wine's shell shows a balloon as a tooltip window of its taskbar.
+  const auto balloon = [] {
+    for (HWND tip = FindWindowW(TOOLTIPS_CLASSW, nullptr); tip;
+         tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) {
+      if (IsWindowVisible(tip) && OfClass(GetWindow(tip, GW_OWNER), L"Shell_TrayWnd")) {
+        return Text(tip);
+      }
+    }
+    return std::wstring();
+  };
+  const auto secondOfDay = [] {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return now.wHour * 3600 + now.wMinute * 60 + now.wSecond;
+  };
+  const Program program;
+  program.ChooseMode(1);
+  // 65 s ahead: the warning waits for the tick that leaves a minute.
+  const int target = (secondOfDay() + 65) % 86400;
+  program.SetPickerTime(
+      {1899, 12, 0, 30, WORD(target / 3600), WORD(target / 60 % 60), WORD(target % 60), 0});
+  PostMessageW(program.Button(L"Set"), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
+  program.Minimise();
+  ASSERT_TRUE(WaitUntil([&] { return !balloon().empty(); }));
+  EXPECT_LE((target - secondOfDay() + 86400) % 86400, 60) << "warned too early";
+  EXPECT_EQ(balloon(), kMsgLastMinute);
+  // Wine reports no click on a balloon: the driver reports it as Windows does.
+  program.TrayReport(NIN_BALLOONUSERCLICK);
+  EXPECT_TRUE(WaitUntil([&] {
+    return program.Restored() && GetForegroundWindow() == program.Window() &&
+           FocusOf(program.Window()) == program.Button(L"Cancel");
+  }));
+  PressKey(VK_RETURN);
+  EXPECT_TRUE(WaitUntil([&] { return !program.CountingDown() && balloon().empty(); }));
 }
 
 // Run by tests/e2e/wine-run --poweroff, which checks from outside that the window closes and the
