@@ -6,12 +6,10 @@ namespace duskfall {
 
 namespace {
 
-// Left-aligned and NUL-ended; a text too long for the field is cut.
+// Left-aligned in a field of NULs, of which at least the last stays; a longer text is cut.
 template <std::size_t N>
 void PutText(std::array<wchar_t, N>& field, std::wstring_view text) {
-  const std::size_t length = std::min(text.size(), N - 1);
-  std::copy_n(text.begin(), length, field.begin());
-  field[length] = L'\0';
+  std::copy_n(text.begin(), std::min(text.size(), N - 1), field.begin());
 }
 
 }  // namespace
