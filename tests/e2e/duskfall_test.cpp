@@ -211,12 +211,11 @@ TEST_F(Duskfall, AboutStartsSystemInfoAndOutlivesTheMainWindow) {
 }
 
 TEST_F(Duskfall, InItsLastMinuteTheCountDownWarnsFromTheTrayAndTheWarningLeadsToCancel) {
-  // Wine's shell shows a balloon as a visible tooltip window of its taskbar.
+  // Wine's shell shows a balloon as a tooltip window of its own; its text is the message.
   const auto balloon = [] {
-    HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
-    while (tip && !(IsWindowVisible(tip) && OfClass(GetWindow(tip, GW_OWNER), L"Shell_TrayWnd")))
-      tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr);
-    return tip ? Text(tip) : std::wstring();
+    DWORD shell = 0;
+    GetWindowThreadProcessId(FindWindowW(L"Shell_TrayWnd", nullptr), &shell);
+    return Text(TopWindow(shell, TOOLTIPS_CLASSW));
   };
   const Program program;
   program.ChooseMode(2);
