@@ -171,13 +171,13 @@ TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastItAndWarnsAMinute
       {{0, kNoon}, kNoon - 3, {kNoon - 2, kNoon - 1, kNoon}, 2, kAtStart},  // on the second
       {{0, 8 * H}, 9 * H, {9 * H + 1, D + 8 * H}, 1, kNever},             // past: tomorrow
       {{0, kNoon}, kNoon - 70, {kNoon - 10, kNoon + 10}, 1, 0},  // late: passed since the last
-      {{0, kNoon}, kNoon - 1, {kNoon + 3}, 0, kAtStart}, {{0, 0}, D - 2, {D + 1}, 0, kAtStart},
+      {{0, kNoon}, kNoon - 1, {kNoon + 3}, 0, kAtStart},  // a late first tick
+      {{0, 0}, D - 2, {D + 1}, 0, kAtStart},             // midnight
       {{0, kNoon}, kNoon - 30, {kNoon + 30}, 0, kAtStart},  // 60 s late at most
       {{0, kNoon}, kNoon - 30, {kNoon + 31}, -1, kAtStart},
       {{0, kNoon}, 10 * H, {10 * H + 1, 14 * H, 14 * H + 1, D + kNoon}, 3, kNever},  // slept
       {{0, kNoon}, kNoon + 30, {kNoon - 20, kNoon - 19, kNoon}, 2, 0},  // clock set back
-      {{0, kNoon}, kNoon - 600, {kNoon - 599, kNoon + 600}, -1, kNever},  // clock set forward
-      {{0, kNoon}, kNoon - 600, {kNoon - 599, kNoon - 30}, -1, 1},
+      {{0, kNoon}, kNoon - 600, {kNoon - 599, kNoon - 30, kNoon + 600}, -1, 1},  // set forward
       {{0, kNoon}, kNoon - 62, {kNoon - 61, kNoon - 60, kNoon - 59, kNoon - 600, kNoon - 30},
        -1, 1},  // one warning, though the clock goes back
       {{0, kNoon}, kNoon, {kNoon + 1}, -1, kNever},            // started in the target second
