@@ -32,7 +32,11 @@ void Form1::TMCounter_Timer() {
     return;
   }
   const DateTime now = s_.system.LocalNow();
-  if (c_.CmbFunction->Text() == kModeFixedTime && FixedTimeReached(now)) Fire();
+  if (c_.CmbFunction->Text() == kModeFixedTime && FixedTimeReached(now)) {
+    Fire();
+    return;
+  }
+  WarnOfLastMinute(now);
 }
 
 bool Form1::FixedTimeReached(DateTime now) {

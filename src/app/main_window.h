@@ -96,6 +96,9 @@ class Form1 {
   void Restore();
   void Fire();
   bool FixedTimeReached(DateTime now);
+  bool FiresWithinAMinute(DateTime now) const;
+  void WarnOfLastMinute(DateTime now);
+  void TakeWarningAway();
   void MainBox(const wchar_t* text, std::uint32_t icon);
 
   FormWindow& self_;
@@ -107,6 +110,10 @@ class Form1 {
   // Clock time (seconds since the zero date) of the previous fixed-time tick or of the start:
   // a tick that comes late can still see that the target second passed in between.
   std::optional<std::int64_t> previousTickSeconds_;
+  // Whether this count-down's balloon has gone out. The controls cannot tell: a clock set back
+  // after the warning would bring a fixed-time count-down into its last minute a second time,
+  // and a cancel takes the balloon away only when there is one.
+  bool warned_ = false;
 };
 
 }  // namespace duskfall

@@ -57,7 +57,10 @@ void Form1::StartPath() {
   c_.CmbFunction->SetEnabled(false);
   c_.TMCounter->SetEnabled(true);
   c_.CmdSaS[0]->SetText(kCaptionCancel);
-  previousTickSeconds_ = s_.system.LocalNow().TotalSeconds();
+  const DateTime now = s_.system.LocalNow();
+  previousTickSeconds_ = now.TotalSeconds();
+  // A count-down that starts in its last minute warns at once.
+  WarnOfLastMinute(now);
 }
 
 void Form1::CancelPath() {
@@ -71,6 +74,7 @@ void Form1::CancelPath() {
     c_.TxtCount->SetEnabled(true);
   }
   previousTickSeconds_.reset();
+  TakeWarningAway();
 }
 
 void Form1::MainBox(const wchar_t* text, std::uint32_t icon) {

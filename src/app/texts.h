@@ -36,6 +36,12 @@ inline constexpr wchar_t kMsgLogonNotStored[] =
 inline constexpr wchar_t kMsgLogonNotCleared[] =
     L"The logon count-down could not be cleared. Clearing it needs administrator rights.";
 
+// The tray balloon a minute before the power-off, under the title kAppTitle. Two lines, for a
+// shell that does not wrap a balloon's text.
+inline constexpr wchar_t kMsgLastMinute[] =
+    L"Your PC will shut down in about a minute, and any unsaved work will be lost.\n"
+    L"To stop it, click this message or the Duskfall icon, then press Cancel.";
+
 inline constexpr wchar_t kMsgSysInfoUnavailable[] =
     L"System Information Is Unavailable At This Time";
 

@@ -18,6 +18,7 @@ class Control {
   virtual void SetText(const std::wstring& text) = 0;
   virtual bool Enabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
+  virtual void SetFocus() = 0;
 };
 
 // A drop-down list that accepts only its own entries; its text is the chosen entry ("" when

@@ -21,10 +21,21 @@ struct NotifyIconRecord {
   std::array<wchar_t, 64> szTip{};  // converted to the ANSI code page for each call
 };
 
+// A balloon over the icon (NIF_INFO): the icon's record with the fields that later shells read
+// when the record's size says they are there.
+struct NotifyIconBalloon {
+  NotifyIconRecord icon;
+  std::array<wchar_t, 256> szInfo{};  // the message; empty takes a showing balloon away
+  std::uint32_t uTimeout = 0;
+  std::array<wchar_t, 64> szInfoTitle{};
+  std::uint32_t dwInfoFlags = 0;
+};
+
 class TrayApi {
  public:
   virtual ~TrayApi() = default;
   virtual bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconRecord& record) = 0;
+  virtual bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconBalloon& balloon) = 0;
 };
 
 }  // namespace duskfall

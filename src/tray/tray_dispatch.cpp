@@ -11,6 +11,7 @@ namespace {
 constexpr int kWmLButtonUp = 514;
 constexpr int kWmLButtonDblClk = 515;
 constexpr int kWmRButtonUp = 517;
+constexpr int kNinBalloonUserClick = 1029;  // WM_USER + 5
 
 }  // namespace
 
@@ -30,6 +31,11 @@ void Form1::Form_MouseMove(int /*button*/, int /*shift*/, double x, double y) {
     case kWmRButtonUp:
       self_.SetForeground();
       menuHost_.PopupTrayMenu();
+      break;
+    case kNinBalloonUserClick:
+      // The warning was clicked: the window comes back ready to cancel.
+      Restore();
+      c_.CmdSaS[0]->SetFocus();
       break;
     default:
       break;

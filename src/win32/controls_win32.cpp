@@ -18,6 +18,7 @@ std::wstring WindowControl::Text() const { return WindowText(window_); }
 void WindowControl::SetText(const std::wstring& text) { SetWindowTextW(window_, text.c_str()); }
 bool WindowControl::Enabled() const { return IsWindowEnabled(window_) != FALSE; }
 void WindowControl::SetEnabled(bool enabled) { EnableWindow(window_, enabled ? TRUE : FALSE); }
+void WindowControl::SetFocus() { ::SetFocus(window_); }
 
 std::wstring ListWindow::Text() const {
   const LRESULT selected = SendMessageW(window_, CB_GETCURSEL, 0, 0);
@@ -35,6 +36,7 @@ void ListWindow::SetText(const std::wstring& text) {
 
 bool ListWindow::Enabled() const { return IsWindowEnabled(window_) != FALSE; }
 void ListWindow::SetEnabled(bool enabled) { EnableWindow(window_, enabled ? TRUE : FALSE); }
+void ListWindow::SetFocus() { ::SetFocus(window_); }
 void ListWindow::Clear() { SendMessageW(window_, CB_RESETCONTENT, 0, 0); }
 
 void ListWindow::AddItem(const std::wstring& item) {
@@ -75,6 +77,7 @@ std::wstring TimePickerWindow::Text() const { return WindowText(window_); }
 void TimePickerWindow::SetText(const std::wstring&) {}
 bool TimePickerWindow::Enabled() const { return IsWindowEnabled(window_) != FALSE; }
 void TimePickerWindow::SetEnabled(bool enabled) { EnableWindow(window_, enabled ? TRUE : FALSE); }
+void TimePickerWindow::SetFocus() { ::SetFocus(window_); }
 
 DateTime TimePickerWindow::Value() const {
   SYSTEMTIME time{};
@@ -127,5 +130,7 @@ bool MenuItemControl::Enabled() const {
 void MenuItemControl::SetEnabled(bool enabled) {
   EnableMenuItem(menu_, id_, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
+
+void MenuItemControl::SetFocus() {}  // a menu item has no focus of its own
 
 }  // namespace duskfall

@@ -19,6 +19,7 @@ class WindowControl : public Control {
   void SetText(const std::wstring& text) override;
   bool Enabled() const override;
   void SetEnabled(bool enabled) override;
+  void SetFocus() override;
   HWND Window() const { return window_; }
 
  private:
@@ -33,6 +34,7 @@ class ListWindow : public ListControl {
   void SetText(const std::wstring& text) override;
   bool Enabled() const override;
   void SetEnabled(bool enabled) override;
+  void SetFocus() override;
   void Clear() override;
   void AddItem(const std::wstring& item) override;
   int ItemCount() const override;
@@ -50,6 +52,7 @@ class TimePickerWindow : public TimeControl {
   void SetText(const std::wstring& text) override;
   bool Enabled() const override;
   void SetEnabled(bool enabled) override;
+  void SetFocus() override;
   DateTime Value() const override;
   void SetValue(DateTime value) override;
 
@@ -81,6 +84,7 @@ class MenuItemControl : public Control {
   void SetText(const std::wstring& text) override;
   bool Enabled() const override;
   void SetEnabled(bool enabled) override;
+  void SetFocus() override;
 
  private:
   HMENU menu_;

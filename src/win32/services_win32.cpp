@@ -108,6 +108,17 @@ static_assert(offsetof(NotifyIconDataV1A, hIcon) == 20);
 static_assert(offsetof(NotifyIconDataV1A, szTip) == 24);
 #endif
 static_assert(sizeof(NotifyIconDataV1A) == NOTIFYICONDATAA_V1_SIZE);
+#ifndef _WIN64
+static_assert(NOTIFYICONDATAA_V2_SIZE == 488);  // the balloon's record, up to dwInfoFlags
+#endif
+
+// A text field in the system's ANSI code page, NUL-ended; a text too long for it is cut.
+template <std::size_t N, std::size_t M>
+void PutAnsi(const AnsiCodePage& ansi, CHAR (&field)[N], const std::array<wchar_t, M>& text) {
+  const std::string bytes = ansi.ToAnsi(std::wstring_view(text.data(), text.size()));
+  std::memcpy(field, bytes.data(), std::min(bytes.size(), N));
+  field[N - 1] = '\0';
+}
 
 }  // namespace
 
@@ -120,10 +131,25 @@ bool TrayWin32::Shell_NotifyIconA(std::uint32_t message, const NotifyIconRecord&
   data.uFlags = record.uFlags;
   data.uCallbackMessage = record.uCallbackMessage;
   data.hIcon = reinterpret_cast<HICON>(record.hIcon);
-  const std::string tip = ansi_.ToAnsi(std::wstring_view(record.szTip.data(), record.szTip.size()));
-  std::memcpy(data.szTip, tip.data(), std::min(tip.size(), sizeof data.szTip));
-  data.szTip[sizeof data.szTip - 1] = '\0';
+  PutAnsi(ansi_, data.szTip, record.szTip);
   return ::Shell_NotifyIconA(message, reinterpret_cast<PNOTIFYICONDATAA>(&data)) != FALSE;
+}
+
+bool TrayWin32::Shell_NotifyIconA(std::uint32_t message, const NotifyIconBalloon& balloon) {
+  const NotifyIconRecord& record = balloon.icon;
+  NOTIFYICONDATAA data{};
+  data.cbSize = sizeof(void*) == 4 ? record.cbSize : NOTIFYICONDATAA_V2_SIZE;
+  data.hWnd = reinterpret_cast<HWND>(record.hWnd);
+  data.uID = record.uID;
+  data.uFlags = record.uFlags;
+  data.uCallbackMessage = record.uCallbackMessage;
+  data.hIcon = reinterpret_cast<HICON>(record.hIcon);
+  PutAnsi(ansi_, data.szTip, record.szTip);
+  PutAnsi(ansi_, data.szInfo, balloon.szInfo);
+  data.uTimeout = balloon.uTimeout;
+  PutAnsi(ansi_, data.szInfoTitle, balloon.szInfoTitle);
+  data.dwInfoFlags = balloon.dwInfoFlags;
+  return ::Shell_NotifyIconA(message, &data) != FALSE;
 }
 
 void PowerWin32::SetLastError(std::uint32_t error) { ::SetLastError(error); }

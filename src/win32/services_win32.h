@@ -42,6 +42,7 @@ class TrayWin32 : public TrayApi {
  public:
   explicit TrayWin32(const AnsiCodePage& ansi) : ansi_(ansi) {}
   bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconRecord& record) override;
+  bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconBalloon& balloon) override;
 
  private:
   const AnsiCodePage& ansi_;

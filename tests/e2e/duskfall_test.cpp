@@ -7,6 +7,7 @@
 #include <cstring>
 #include <set>
 
+#include "app/texts.h"
 #include "app/version.h"
 #include "e2e/driver.h"
 
@@ -184,6 +185,32 @@ TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeAndOutlivesTheMainWindow) {
   // Closed the same way, the last window ends the process.
   SendMessageW(about, WM_CLOSE, 0, 0);
   EXPECT_TRUE(program.WaitForExit());
+}
+
+TEST_F(Duskfall, InItsLastMinuteTheCountDownWarnsFromTheTrayAndTheWarningLeadsToCancel) {
+  // Wine's shell shows a balloon as a tooltip window of its own; its text is the message.
+  const auto balloon = [] {
+    DWORD shell = 0;
+    GetWindowThreadProcessId(FindWindowW(L"Shell_TrayWnd", nullptr), &shell);
+    return Text(TopWindow(shell, TOOLTIPS_CLASSW));
+  };
+  const Program program;
+  program.ChooseMode(2);
+  SetText(program.Minutes(), L"1");  // a minute, so the warning comes at once
+  ASSERT_TRUE(Activate(program.Window()));
+  Click(program.Button(L"Set"));
+  PressKey(VK_TAB);  // from the pressed button on to Exit, where the focus stays while hidden
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Button(L"Exit"); }));
+  program.Minimise();
+  ASSERT_TRUE(WaitUntil([&] { return balloon() == kMsgLastMinute; })) << "no warning";
+  // Wine reports no click on a balloon: the driver reports it as Windows does.
+  program.TrayReport(NIN_BALLOONUSERCLICK);
+  EXPECT_TRUE(WaitUntil([&] {
+    return program.Restored() && GetForegroundWindow() == program.Window() &&
+           FocusOf(program.Window()) == program.Button(L"Cancel");
+  }));
+  PressKey(VK_RETURN);
+  EXPECT_TRUE(WaitUntil([&] { return !program.CountingDown() && balloon().empty(); }));
 }
 
 // Run by tests/e2e/wine-run --poweroff, which checks from outside that the window closes and the

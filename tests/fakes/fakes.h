@@ -99,6 +99,7 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
   Log& log;
   std::vector<Box> boxes;
   std::vector<NotifyIconRecord> tray;
+  std::vector<NotifyIconBalloon> balloons;
   std::map<std::string, std::pair<std::uint32_t, bool>> failWith;  // call: error left, fails
   std::uint32_t lastError = 0, version = 0x23F00206;               // NT: bit 31 clear
   DateTime now;
@@ -122,6 +123,10 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
   }
   bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconRecord& record) override {
     tray.push_back(record);
+    return Step("Shell_NotifyIconA", message);
+  }
+  bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconBalloon& balloon) override {
+    balloons.push_back(balloon);
     return Step("Shell_NotifyIconA", message);
   }
   void SetLastError(std::uint32_t error) override { lastError = error; }
@@ -179,6 +184,7 @@ struct FakeControl : ListControl, Timer {
   void SetText(const std::wstring& value) override { text = value; }
   bool Enabled() const override { return enabled; }
   void SetEnabled(bool value) override { enabled = value; }
+  void SetFocus() override { log.push_back("SetFocus " + std::string(text.begin(), text.end())); }
   void Clear() override { items.clear(), text.clear(), log.push_back("Clear"); }
   void AddItem(const std::wstring& item) override {
     items.push_back(item), log.push_back("AddItem " + std::string(item.begin(), item.end()));
@@ -196,6 +202,7 @@ struct FakePicker : TimeControl {
   void SetText(const std::wstring&) override {}
   bool Enabled() const override { return enabled; }
   void SetEnabled(bool on) override { enabled = on; }
+  void SetFocus() override {}
   DateTime Value() const override { return value; }
   void SetValue(DateTime at) override { value = at; }
 };

@@ -61,7 +61,7 @@ TEST(StartUp, RunsItsStepsInOrderAndStoredMinutesResumeTheCountDownBehindTheTray
                  "AddItem Relative Time", "RegOpenKeyExA " + kSettings + " 131097", "RegCloseKey"};
   // The stored value's type and text, whether its key may only be read; the minutes resumed.
   const std::vector<std::tuple<std::uint32_t, std::string, bool, const wchar_t*>> rows{
-      {kRegSz, "15", true, L"15"}, {kRegSz, "", false, nullptr},
+      {kRegSz, "15", true, L"15"}, {kRegSz, "1", false, L"1"}, {kRegSz, "", false, nullptr},
       {kRegBinary, "15", false, nullptr}};
   // clang-format on
   for (const auto& [type, data, readOnly, resumed] : rows) {
@@ -77,6 +77,7 @@ TEST(StartUp, RunsItsStepsInOrderAndStoredMinutesResumeTheCountDownBehindTheTray
     EXPECT_EQ(r.c.TxtCount->Text(), on ? resumed : L"1");
     EXPECT_TRUE(r.sys.boxes.empty() && r.module.PlatformIsNT == 1);
     EXPECT_EQ(r.log == idle, !on);
+    EXPECT_EQ(r.sys.balloons.size(), std::size_t(data == "1"));  // in its last minute already
   }
 }
 
@@ -136,7 +137,7 @@ TEST(CountDown, AModeEnablesItsInputSetStartsItAndCancelGivesTheInputsBack) {
   }
 }
 
-TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOff) {
+TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOffAMinuteAfterTheWarning) {
   // clang-format off
   const std::vector<std::tuple<const wchar_t*, const wchar_t*, bool>> rows{
       {L"1", L"0", true}, {L"3", L"2", false}, {L"2.5", L"1.5", false}, {L"0.5", L"0", true},
@@ -148,51 +149,90 @@ TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOff) {
   for (const auto& [minutes, after, fires] : rows) {
     Rig r;
     r.sys.now = DateTime::TimeOfDay(12, 0, 0);  // the picker's time: it must not count here
-    r.StartWith(kModeRelativeTime, minutes), r.form.TMCounter_Timer();
+    r.StartWith(kModeRelativeTime, minutes);
+    // One warning with a minute left: at the start of what fires at the first tick.
+    EXPECT_EQ(r.sys.balloons.size(), std::size_t(fires)) << minutes;
+    r.form.TMCounter_Timer();
     EXPECT_EQ(r.c.TxtCount->Text(), after) << minutes;
     EXPECT_EQ(r.Fired(), fires) << minutes;
+    EXPECT_EQ(r.sys.balloons.size(), std::size_t(fires || after == std::wstring(L"1"))) << minutes;
   }
 }
 
-TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastIt) {
+// When the last minute's warning went out: at the start, at a tick (its index), or never.
+constexpr int kAtStart = -1, kNever = -2;
+
+TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastItAndWarnsAMinuteBefore) {
   constexpr int H = 3600, D = 86400, kNoon = 12 * H;
-  // Target, start and ticks in seconds from the first day's midnight; the tick that fires.
+  // Target, start and ticks in seconds from the first day's midnight; the ticks that fire and
+  // that warn.
   // clang-format off
-  const std::vector<std::tuple<DateTime, int, std::vector<int>, int>> rows{
-      {{0, kNoon}, kNoon - 3, {kNoon - 2, kNoon - 1, kNoon}, 2},  // on the second
-      {{0, 8 * H}, 9 * H, {9 * H + 1, D + 8 * H}, 1},           // past: tomorrow
-      {{0, kNoon}, kNoon - 70, {kNoon - 10, kNoon + 10}, 1},    // late: passed since the last tick
-      {{0, kNoon}, kNoon - 1, {kNoon + 3}, 0}, {{0, 0}, D - 2, {D + 1}, 0},  // late first, midnight
-      {{0, kNoon}, kNoon - 30, {kNoon + 30}, 0}, {{0, kNoon}, kNoon - 30, {kNoon + 31}, -1},  // 60s
-      {{0, kNoon}, 10 * H, {10 * H + 1, 14 * H, 14 * H + 1, D + kNoon}, 3},  // slept through it
-      {{0, kNoon}, kNoon + 30, {kNoon - 20, kNoon - 19, kNoon}, 2},  // clock set back
-      {{0, kNoon}, kNoon - 600, {kNoon - 599, kNoon + 600}, -1},     // clock set forward
-      {{0, kNoon}, kNoon, {kNoon + 1}, -1},                  // started in the target second
-      {{1, kNoon}, kNoon - 1, {kNoon + 1, kNoon}, -1}};     // a date part never matches
+  const std::vector<std::tuple<DateTime, int, std::vector<int>, int, int>> rows{
+      {{0, kNoon}, kNoon - 3, {kNoon - 2, kNoon - 1, kNoon}, 2, kAtStart},  // on the second
+      {{0, 8 * H}, 9 * H, {9 * H + 1, D + 8 * H}, 1, kNever},             // past: tomorrow
+      {{0, kNoon}, kNoon - 70, {kNoon - 10, kNoon + 10}, 1, 0},  // late: passed since the last
+      {{0, kNoon}, kNoon - 1, {kNoon + 3}, 0, kAtStart},  // a late first tick
+      {{0, 0}, D - 2, {D + 1}, 0, kAtStart},             // midnight
+      {{0, kNoon}, kNoon - 30, {kNoon + 30}, 0, kAtStart},  // 60 s late at most
+      {{0, kNoon}, kNoon - 30, {kNoon + 31}, -1, kAtStart},
+      {{0, kNoon}, 10 * H, {10 * H + 1, 14 * H, 14 * H + 1, D + kNoon}, 3, kNever},  // slept
+      {{0, kNoon}, kNoon + 30, {kNoon - 20, kNoon - 19, kNoon}, 2, 0},  // clock set back
+      {{0, kNoon}, kNoon - 600, {kNoon - 599, kNoon - 30, kNoon + 600}, -1, 1},  // set forward
+      {{0, kNoon}, kNoon - 62, {kNoon - 61, kNoon - 60, kNoon - 59, kNoon - 600, kNoon - 30},
+       -1, 1},  // one warning, though the clock goes back
+      {{0, kNoon}, kNoon, {kNoon + 1}, -1, kNever},            // started in the target second
+      {{1, kNoon}, kNoon - 1, {kNoon + 1, kNoon}, -1, kNever}};  // a date part never matches
   // clang-format on
-  for (const auto& [target, start, ticks, firesAt] : rows) {
+  for (const auto& [target, start, ticks, firesAt, warnsAt] : rows) {
     Rig r;
     auto at = [](int second) { return DateTime{46000 + second / D, second % D}; };
     r.Choose(kModeFixedTime);
     r.factory.picker.value = target, r.sys.now = at(start), r.form.CmdSaS_Click(0);
-    int fired = -1;
+    int fired = -1, warned = r.sys.balloons.empty() ? kNever : kAtStart;
     for (int tick = 0; tick < std::ssize(ticks) && fired < 0; ++tick) {
       r.sys.now = at(ticks[tick]), r.form.TMCounter_Timer();
       if (r.Fired()) fired = tick;
+      if (warned == kNever && !r.sys.balloons.empty()) warned = tick;
     }
-    EXPECT_EQ(fired, firesAt) << "start " << start;
+    EXPECT_EQ(std::pair(fired, warned), std::pair(firesAt, warnsAt)) << "start " << start;
+    EXPECT_EQ(r.sys.balloons.size(), std::size_t(warnsAt != kNever));
     EXPECT_EQ(r.c.TxtCount->Text(), L"1");
   }
+}
+
+TEST(CountDown, TheWarningIsACopyOfTheIconsRecordThatCancelTakesAwayAndARefusalIsLeftAlone) {
+  Rig r;
+  r.sys.failWith["Shell_NotifyIconA 1"] = {1460, true};  // the shell refuses every balloon
+  r.StartWith(kModeRelativeTime, L"2"), r.form.TMCounter_Timer();
+  EXPECT_TRUE(r.Running() && r.sys.boxes.empty());
+  // Cancelled with a minute left, which takes the balloon away and warns no more; then started
+  // again: a new count-down, warned at once.
+  r.form.CmdSaS_Click(0);
+  EXPECT_EQ(r.sys.balloons.size(), 2u);
+  r.form.CmdSaS_Click(0), r.form.TMCounter_Timer();
+  EXPECT_TRUE(r.Fired());
+  std::vector<std::wstring> texts;
+  for (const NotifyIconBalloon& balloon : r.sys.balloons) texts.push_back(balloon.szInfo.data());
+  EXPECT_EQ(texts, (std::vector<std::wstring>{kMsgLastMinute, L"", kMsgLastMinute}));
+  const NotifyIconBalloon& shown = r.sys.balloons.at(0);
+  EXPECT_EQ(std::tuple(shown.icon.cbSize, shown.icon.hWnd, shown.icon.uID, shown.icon.uFlags,
+                       shown.dwInfoFlags, std::wstring(shown.szInfoTitle.data())),
+            std::tuple(488u, r.self.Handle(), 1u, 0x10u, 2u, std::wstring(kAppTitle)));
+  // The icon's own record stays as it was added, and so goes to the removal.
+  EXPECT_EQ(std::pair(r.sys.tray.back().cbSize, r.sys.tray.back().uFlags), std::pair(88u, 7u));
 }
 
 TEST(Tray, MouseReportsAndMenuCommandsActOnTheWindowAndANewTaskbarGetsTheSameIcon) {
   const Log restore{"Form1.SetState 0", "Form1.SetForeground", "Form1.Show"};
   const Log menu{"Form1.SetForeground", "PopupTrayMenu"};
+  Log balloonClick = restore;
+  balloonClick.push_back("SetFocus Set");  // the first button, which reads Cancel while counting
   // clang-format off
   const std::vector<std::tuple<double, double, TwipsPoint, Log>> rows{
       {514, 15, {}, restore}, {515, 15, {}, restore}, {513.6, 15, {}, restore},
       {517, 15, {}, menu}, {517, 1440.0 / 168, {}, menu}, {512, 15, {}, {}}, {513, 15, {}, {}},
-      {516, 15, {}, {}}, {1e300, 15, {}, {}}, {517, 15, {7755, 0}, {}}};
+      {516, 15, {}, {}}, {1e300, 15, {}, {}}, {517, 15, {7755, 0}, {}},
+      {1029, 15, {}, balloonClick}, {1028, 15, {}, {}}};
   // clang-format on
   for (const auto& [pixels, twipsPerPixel, pointer, log] : rows) {
     Rig r;

@@ -3,8 +3,8 @@
 //
 //   duskfall_screenshot.exe <folder> [--all] [--suffix <text>]
 //
-// Without --all it saves main-window<suffix>.png only; with it also tray-menu, about-window
-// and main-window-running. Every step waits for what it needs, up to a deadline.
+// Without --all it saves main-window<suffix>.png only; with it also tray-menu, about-window,
+// main-window-running and tray-warning. Every step waits for what it needs, up to a deadline.
 #include <windows.h>
 
 #include <chrono>
@@ -134,13 +134,14 @@ bool Fail(const char* what) {
 
 std::wstring folder, suffix;
 
-// Saves a window's place on the screen once two grabs in a row agree, so that the picture shows
-// the window fully drawn. The grabs lie further apart than the 50 ms in which Wine passes what
-// a window drew on to the display.
-bool Save(HWND window, const wchar_t* name) {
+// Saves a window's place on the screen, or the given part of the screen, once two grabs in a row
+// agree, so that the picture shows the window fully drawn. The grabs lie further apart than the
+// 50 ms in which Wine passes what a window drew on to the display.
+bool Save(HWND window, const wchar_t* name, const RECT* area = nullptr) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   RECT rect{};
   GetWindowRect(window, &rect);
+  if (area != nullptr) rect = *area;
   std::vector<std::uint8_t> pixels = Grab(rect), previous;
   WaitUntil([&] {
     previous.swap(pixels);
@@ -206,6 +207,29 @@ bool SaveTheOthers(DWORD id, HWND window) {
   Activate(window);
   if (!Save(window, L"main-window-running")) return false;
   PostMessageW(cancel, BM_CLICK, 0, 0);
+  if (!WaitUntil([&] { return Find(id, window, L"Button", L"Set") != nullptr; })) {
+    return Fail("the count-down did not end");
+  }
+
+  // A count-down of one minute warns at once: the shell's balloon, with the taskbar below it.
+  Send(Find(id, window, L"Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1"));
+  PostMessageW(Find(id, window, L"Button", L"Set"), BM_CLICK, 0, 0);
+  const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+  HWND balloon = nullptr;
+  WaitUntil([&] {
+    for (balloon = FindWindowW(L"tooltips_class32", nullptr); balloon != nullptr;
+         balloon = FindWindowExW(nullptr, balloon, L"tooltips_class32", nullptr)) {
+      if (IsWindowVisible(balloon) && GetWindow(balloon, GW_OWNER) == taskbar) return true;
+    }
+    return false;
+  });
+  if (taskbar == nullptr || balloon == nullptr) return Fail("the warning did not show");
+  RECT area{}, below{};
+  GetWindowRect(balloon, &area);
+  GetWindowRect(taskbar, &below);
+  area.bottom = below.bottom;
+  if (!Save(balloon, L"tray-warning", &area)) return false;
+  PostMessageW(Find(id, window, L"Button", L"Cancel"), BM_CLICK, 0, 0);
   return WaitUntil([&] { return Find(id, window, L"Button", L"Set") != nullptr; }) ||
          Fail("the count-down did not end");
 }

@@ -1,0 +1,46 @@
+// The last warning before the power-off: one balloon over the tray icon per count-down, as soon
+// as the next tick may be the one that fires, that is when a minute or less is left.
+#include "app/leading_number.h"
+#include "app/main_window.h"
+#include "app/texts.h"
+#include "tray/tray_balloon.h"
+
+namespace duskfall {
+
+namespace {
+
+constexpr std::int32_t kWarningSeconds = 60;
+
+}  // namespace
+
+bool Form1::FiresWithinAMinute(DateTime now) const {
+  const std::wstring mode = c_.CmbFunction->Text();
+  if (mode == kModeRelativeTime) {
+    // A rest above 0 and up to 1 reaches 0 at the next tick, and 0 fires at it; a rest below 0
+    // never fires.
+    const double minutes = ReadLeadingNumber(c_.TxtCount->Text());
+    return minutes >= 0.0 && minutes <= 1.0;
+  }
+  const DateTime target = c_.DtTime->Value();
+  if (mode != kModeFixedTime || target.days != 0) return false;  // a date part never fires
+  // Seconds until the target second next comes, from 1 to a whole day: a target equal to now
+  // is tomorrow's, since the tick that fires comes in a later second.
+  constexpr std::int32_t kDay = DateTime::kSecondsPerDay;
+  const std::int32_t toGo = (target.secondOfDay - now.secondOfDay - 1 + kDay) % kDay + 1;
+  return toGo <= kWarningSeconds;
+}
+
+void Form1::WarnOfLastMinute(DateTime now) {
+  if (warned_ || !FiresWithinAMinute(now)) return;
+  warned_ = true;
+  // A shell that refuses the balloon is not asked again; the count-down goes on either way.
+  s_.tray.Shell_NotifyIconA(kNimModify,
+                            TrayBalloon(module_.TrayIconData, kAppTitle, kMsgLastMinute));
+}
+
+void Form1::TakeWarningAway() {
+  if (warned_) s_.tray.Shell_NotifyIconA(kNimModify, TrayBalloon(module_.TrayIconData, L"", L""));
+  warned_ = false;
+}
+
+}  // namespace duskfall
