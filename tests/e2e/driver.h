@@ -50,12 +50,6 @@ inline HANDLE StartProcess(std::wstring commandLine) {
   return process.hProcess;
 }
 
-inline std::wstring DriverPath() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  return path;
-}
-
 inline std::wstring Text(HWND window) {
   wchar_t text[512] = {};
   SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
@@ -208,9 +202,11 @@ class Program {
     CloseHandle(process_);
   }
 
-  static std::wstring Directory() {
-    const std::wstring driver = DriverPath();
-    return driver.substr(0, driver.rfind(L'\\'));
+  static std::wstring Directory() {  // the driver's
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    *std::wcsrchr(path, L'\\') = L'\0';
+    return path;
   }
   HWND Window() const { return window_; }  // the main window, once start-up is over
   bool Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kAboutItem = 0, kLogonItem = 1, kExitItem = 3;
 
-TEST(Duskfall, MinutesKeepTheFocusUntilTheyAreAWholeNumber) {
+TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
   const Program program;
   program.ChooseMode(2);
   SetText(program.Minutes(), L"abc");
@@ -27,11 +27,29 @@ TEST(Duskfall, MinutesKeepTheFocusUntilTheyAreAWholeNumber) {
     EXPECT_NE(program.AnswerMessageBox(), L"");
     EXPECT_TRUE(WaitUntil([&] { return HasFocus(program.Minutes()); }));
   }
-  SetText(program.Minutes(), L"7");
+  SetText(program.Minutes(), L"1");  // a minute: the warning comes at once
   PressKey(VK_TAB);
   ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(L"Set")); }));
   PressKey(VK_RETURN);  // presses the focused button
   EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
+  PressKey(VK_TAB);  // on to Exit, where the focus stays while the window is hidden
+  ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(L"Exit")); }));
+  program.Minimise();
+  // Wine's shell shows a balloon as a tooltip window of its own; its text is the message.
+  const auto balloon = [] {
+    DWORD shell = 0;
+    GetWindowThreadProcessId(FindWindowW(L"Shell_TrayWnd", nullptr), &shell);
+    return Text(TopWindow(shell, TOOLTIPS_CLASSW));
+  };
+  ASSERT_TRUE(WaitUntil([&] { return balloon() == kMsgLastMinute; })) << "no warning";
+  // Wine reports no click on a balloon: the driver reports it as Windows does.
+  PostMessageW(program.Window(), WM_MOUSEMOVE, 0, NIN_BALLOONUSERCLICK);
+  EXPECT_TRUE(WaitUntil([&] {
+    return program.Restored() && GetForegroundWindow() == program.Window() &&
+           HasFocus(program.Button(L"Cancel"));
+  }));
+  PressKey(VK_RETURN);
+  EXPECT_TRUE(WaitUntil([&] { return !program.CountingDown() && balloon().empty(); }));
 }
 
 TEST(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
@@ -65,8 +83,19 @@ TEST(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
   EXPECT_EQ(program.PopupMenu(), nullptr) << "the pointer opened the tray menu";
 }
 
-TEST(Duskfall, TheTrayIconComesBackAndBringsTheWindowBack) {
+TEST(Duskfall, TheWindowReadsInOrderAndTheTrayIconComesBackAndBringsItBack) {
   const Program program;
+  // Screen readers name each input after the label before it, and Tab keeps its order.
+  std::wstring order;  // front to back; a star marks a tab stop
+  for (HWND child = GetWindow(program.Window(), GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[32] = {};
+    GetClassNameW(child, name, 32);
+    order +=
+        OfClass(child, L"Static") || OfClass(child, L"Button") ? Text(child).substr(0, 8) : name;
+    order += GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP ? L"* " : L" ";
+  }
+  EXPECT_EQ(order, L"Mode ComboBox* Time SysDateTimePick32* Minutes Edit* Set* Exit* Caution: ");
   // Owned by a hidden window, it has no taskbar button; each input has its tooltip.
   EXPECT_NE(GetWindow(program.Window(), GW_OWNER), nullptr);
   EXPECT_EQ(SendMessageW(program.TopWindow(TOOLTIPS_CLASSW, false), TTM_GETTOOLCOUNT, 0, 0), 5);
@@ -92,20 +121,6 @@ TEST(Duskfall, TheTrayIconComesBackAndBringsTheWindowBack) {
   const POINT restore{(items.left + items.right) / 2, (3 * items.top + 5 * items.bottom) / 8};
   for (DWORD flags : {0, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) SendMouse(restore, flags);
   EXPECT_TRUE(WaitUntil([&] { return program.Restored(); }));
-}
-
-TEST(Duskfall, ScreenReadersNameEachInputAfterTheLabelBeforeItAndTabKeepsItsOrder) {
-  const Program program;
-  std::wstring order;  // front to back; a star marks a tab stop
-  for (HWND child = GetWindow(program.Window(), GW_CHILD); child;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    wchar_t name[32] = {};
-    GetClassNameW(child, name, 32);
-    order +=
-        OfClass(child, L"Static") || OfClass(child, L"Button") ? Text(child).substr(0, 8) : name;
-    order += GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP ? L"* " : L" ";
-  }
-  EXPECT_EQ(order, L"Mode ComboBox* Time SysDateTimePick32* Minutes Edit* Set* Exit* Caution: ");
 }
 
 TEST(Duskfall, TheFileCarriesOneVersionAndAnIconDrawnForEverySize) {
@@ -187,32 +202,6 @@ TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeAndOutlivesTheMainWindow) {
   EXPECT_TRUE(program.WaitForExit());
 }
 
-TEST_F(Duskfall, InItsLastMinuteTheCountDownWarnsFromTheTrayAndTheWarningLeadsToCancel) {
-  // Wine's shell shows a balloon as a tooltip window of its own; its text is the message.
-  const auto balloon = [] {
-    DWORD shell = 0;
-    GetWindowThreadProcessId(FindWindowW(L"Shell_TrayWnd", nullptr), &shell);
-    return Text(TopWindow(shell, TOOLTIPS_CLASSW));
-  };
-  const Program program;
-  program.ChooseMode(2);
-  SetText(program.Minutes(), L"1");  // a minute, so the warning comes at once
-  ASSERT_TRUE(Activate(program.Window()));
-  Click(program.Button(L"Set"));
-  PressKey(VK_TAB);  // from the pressed button on to Exit, where the focus stays while hidden
-  ASSERT_TRUE(WaitUntil([&] { return FocusOf(program.Window()) == program.Button(L"Exit"); }));
-  program.Minimise();
-  ASSERT_TRUE(WaitUntil([&] { return balloon() == kMsgLastMinute; })) << "no warning";
-  // Wine reports no click on a balloon: the driver reports it as Windows does.
-  program.TrayReport(NIN_BALLOONUSERCLICK);
-  EXPECT_TRUE(WaitUntil([&] {
-    return program.Restored() && GetForegroundWindow() == program.Window() &&
-           FocusOf(program.Window()) == program.Button(L"Cancel");
-  }));
-  PressKey(VK_RETURN);
-  EXPECT_TRUE(WaitUntil([&] { return !program.CountingDown() && balloon().empty(); }));
-}
-
 // Run by tests/e2e/wine-run --poweroff, which checks from outside that the window closes and the
 // Wine session ends: arms a fixed-time count-down a few seconds ahead and leaves it running.
 TEST(PowerOff, ArmedAFewSecondsAhead) {
@@ -227,7 +216,7 @@ TEST(PowerOff, ArmedAFewSecondsAhead) {
   PostMessageW(program.Button(L"Set"), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
   ASSERT_TRUE(
-      CloseHandle(StartProcess(L"\"" + DriverPath() + L"\" --sentinel " +
+      CloseHandle(StartProcess(L"\"" + Program::Directory() + L"\\duskfall_e2e.exe\" --sentinel " +
                                std::to_wstring(reinterpret_cast<UINT_PTR>(program.Window())))))
       << "the sentinel did not start";
   program.Detach();
