@@ -8,6 +8,10 @@ target_compile_definitions(duskfall_logic PRIVATE ${duskfall_windows_definitions
 # Small and without exceptions: see src/win32/lean_runtime.cpp.
 set(size_options -Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
     -fno-threadsafe-statics)
+# The same commit builds to the same bytes in any folder: no build path reaches the objects (for
+# __FILE__ and the like), and the executable's PE header carries no link time.
+list(APPEND size_options -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=
+     -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
 target_compile_options(duskfall_logic PRIVATE ${size_options})
 
 # Wine cannot switch High Contrast on: scripts/screenshots --high-contrast builds a program that
@@ -51,7 +55,8 @@ add_executable(Duskfall WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp
                ${CMAKE_BINARY_DIR}/res/duskfall.rc)
 target_compile_options(Duskfall PRIVATE ${duskfall_warnings} ${size_options})
 target_link_libraries(Duskfall PRIVATE duskfall_win32)
-target_link_options(Duskfall PRIVATE -municode -static -Wl,--gc-sections -s)
+target_link_options(Duskfall PRIVATE -municode -static -Wl,--gc-sections -Wl,--no-insert-timestamp
+                    -s)
 set_source_files_properties(${CMAKE_BINARY_DIR}/res/duskfall.rc PROPERTIES
   OBJECT_DEPENDS "${DUSKFALL_ICON};${DUSKFALL_MANIFEST}")
 
