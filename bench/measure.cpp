@@ -169,6 +169,24 @@ std::optional<Ready> WaitUntilPainted(const Child& child, const wchar_t* windowC
   return ready;
 }
 
+double CpuMilliseconds(const FILETIME& time) {
+  ULARGE_INTEGER value{};
+  value.LowPart = time.dwLowDateTime;
+  value.HighPart = time.dwHighDateTime;
+  return static_cast<double>(value.QuadPart) / 10000.0;  // 100 ns units
+}
+
+bool ProcessCpu(HANDLE process, double& user, double& kernel) {
+  FILETIME created{};
+  FILETIME exited{};
+  FILETIME kernelTime{};
+  FILETIME userTime{};
+  if (GetProcessTimes(process, &created, &exited, &kernelTime, &userTime) == 0) return false;
+  user = CpuMilliseconds(userTime);
+  kernel = CpuMilliseconds(kernelTime);
+  return true;
+}
+
 struct Program {
   std::wstring name;
   std::wstring path;
@@ -187,7 +205,10 @@ bool MeasureStart(Program& program, bool record, int run) {
   if (!ready) return false;
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
-  const bool measured = GetProcessMemoryInfo(child.Process(), &memory, sizeof memory) != 0;
+  double user = 0;
+  double kernel = 0;
+  const bool measured = GetProcessMemoryInfo(child.Process(), &memory, sizeof memory) != 0 &&
+                        ProcessCpu(child.Process(), user, kernel);
   PostMessageW(ready->window, WM_CLOSE, 0, 0);
   if (!measured) return false;
   if (!record) return true;
@@ -195,10 +216,10 @@ bool MeasureStart(Program& program, bool record, int run) {
   program.peakWorkingSet.push_back(static_cast<double>(memory.PeakWorkingSetSize));
   program.peakPagefile.push_back(static_cast<double>(memory.PeakPagefileUsage));
   std::printf(
-      "startup name=%s run=%d ms=%.1f visible_ms=%.1f ready_ms=%.1f peak_working_set=%llu "
-      "peak_pagefile=%llu paint_waits=%d\n",
+      "startup name=%s run=%d ms=%.1f visible_ms=%.1f ready_ms=%.1f cpu_ms=%.0f "
+      "peak_working_set=%llu peak_pagefile=%llu paint_waits=%d\n",
       Narrow(program.name).c_str(), run, ready->milliseconds, ready->visibleMs, ready->readyMs,
-      static_cast<unsigned long long>(memory.PeakWorkingSetSize),
+      user + kernel, static_cast<unsigned long long>(memory.PeakWorkingSetSize),
       static_cast<unsigned long long>(memory.PeakPagefileUsage), ready->paintWaits);
   std::fflush(stdout);
   return true;
@@ -232,24 +253,6 @@ int Startup(int runs, std::vector<Program>& programs) {
                 Median(program.peakWorkingSet), Median(program.peakPagefile));
   }
   return 0;
-}
-
-double CpuMilliseconds(const FILETIME& time) {
-  ULARGE_INTEGER value{};
-  value.LowPart = time.dwLowDateTime;
-  value.HighPart = time.dwHighDateTime;
-  return static_cast<double>(value.QuadPart) / 10000.0;  // 100 ns units
-}
-
-bool ProcessCpu(HANDLE process, double& user, double& kernel) {
-  FILETIME created{};
-  FILETIME exited{};
-  FILETIME kernelTime{};
-  FILETIME userTime{};
-  if (GetProcessTimes(process, &created, &exited, &kernelTime, &userTime) == 0) return false;
-  user = CpuMilliseconds(userTime);
-  kernel = CpuMilliseconds(kernelTime);
-  return true;
 }
 
 int Countdown(const std::wstring& path, int seconds) {
