@@ -205,10 +205,7 @@ bool MeasureStart(Program& program, bool record, int run) {
   if (!ready) return false;
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
-  double user = 0;
-  double kernel = 0;
-  const bool measured = GetProcessMemoryInfo(child.Process(), &memory, sizeof memory) != 0 &&
-                        ProcessCpu(child.Process(), user, kernel);
+  const bool measured = GetProcessMemoryInfo(child.Process(), &memory, sizeof memory) != 0;
   PostMessageW(ready->window, WM_CLOSE, 0, 0);
   if (!measured) return false;
   if (!record) return true;
@@ -216,10 +213,10 @@ bool MeasureStart(Program& program, bool record, int run) {
   program.peakWorkingSet.push_back(static_cast<double>(memory.PeakWorkingSetSize));
   program.peakPagefile.push_back(static_cast<double>(memory.PeakPagefileUsage));
   std::printf(
-      "startup name=%s run=%d ms=%.1f visible_ms=%.1f ready_ms=%.1f cpu_ms=%.0f "
-      "peak_working_set=%llu peak_pagefile=%llu paint_waits=%d\n",
+      "startup name=%s run=%d ms=%.1f visible_ms=%.1f ready_ms=%.1f peak_working_set=%llu "
+      "peak_pagefile=%llu paint_waits=%d\n",
       Narrow(program.name).c_str(), run, ready->milliseconds, ready->visibleMs, ready->readyMs,
-      user + kernel, static_cast<unsigned long long>(memory.PeakWorkingSetSize),
+      static_cast<unsigned long long>(memory.PeakWorkingSetSize),
       static_cast<unsigned long long>(memory.PeakPagefileUsage), ready->paintWaits);
   std::fflush(stdout);
   return true;
