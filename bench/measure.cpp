@@ -5,10 +5,10 @@
 //     until its window is visible, ready (its first combo box holds the given number of
 //     entries; 0 for none) and painted, and its peak memory at that moment. Every program
 //     starts in the same conditions: a round of unmeasured starts first takes the prefix's
-//     first-start costs; then the programs take turns, each round beginning one program later,
-//     so that a drift of the machine and the program started before touch them all alike; each
-//     is closed as a person would close it (WM_CLOSE, so no dead tray icon stays behind) and
-//     has ended before the next one starts.
+//     first-start costs; then the programs take turns, each round in a shuffled order, so that
+//     a drift of the machine and the program started before touch them all alike; each is
+//     closed as a person would close it (WM_CLOSE, so no dead tray icon stays behind) and has
+//     ended, and the tray has caught up, before the next one starts.
 //   measure.exe countdown <exe> <seconds>
 //     Starts Duskfall, sets a relative count-down of 10 minutes as the end-to-end driver does,
 //     and reports the CPU time the process uses over the given seconds.
@@ -21,7 +21,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <numeric>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -90,6 +92,11 @@ class Child {
     }
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
+    // The desktop's tray has taken the icon away, then a pause for the rest of the prefix.
+    if (const HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr)) {
+      DWORD_PTR result = 0;
+      SendMessageTimeoutW(tray, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kCloseDeadlineMs, &result);
+    }
     Sleep(kSettleMs);
   }
   Child(const Child&) = delete;
@@ -235,9 +242,14 @@ int Startup(int runs, std::vector<Program>& programs) {
       return 1;
     }
   }
+  // Each round in its own order, the same from one bench run to the next.
+  std::mt19937 shuffle(1);
+  std::vector<std::size_t> order(programs.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
   for (int run = 1; run <= runs; ++run) {
-    for (std::size_t turn = 0; turn < programs.size(); ++turn) {
-      Program& program = programs[(static_cast<std::size_t>(run) + turn) % programs.size()];
+    std::shuffle(order.begin(), order.end(), shuffle);
+    for (const std::size_t turn : order) {
+      Program& program = programs[turn];
       if (!MeasureStart(program, true, run)) {
         std::fprintf(stderr, "%s did not show a painted window\n", Narrow(program.path).c_str());
         return 1;
