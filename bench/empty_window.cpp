@@ -1,18 +1,11 @@
 // The yardstick for Duskfall's start-up and memory: a Win32 program that opens one empty window
-// and does nothing else, built with the same compiler and flags.
-//
-// Built a second time with DUSKFALL_BENCH_COMMON_CONTROLS and Duskfall's manifest, it shows what
-// common controls 6 alone cost: the floor under any window that uses them.
+// and does nothing else, built with the same compiler and flags. bench/controls_floor.cpp is the
+// floor with Duskfall's controls.
 #include <windows.h>
-#include <commctrl.h>
 
 namespace {
 
-#ifdef DUSKFALL_BENCH_COMMON_CONTROLS
-constexpr wchar_t kClassName[] = L"DuskfallBenchControlsWindow";
-#else
 constexpr wchar_t kClassName[] = L"DuskfallBenchEmptyWindow";
-#endif
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) {
@@ -25,11 +18,6 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-#ifdef DUSKFALL_BENCH_COMMON_CONTROLS
-  INITCOMMONCONTROLSEX controls{sizeof controls,
-                                ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-#endif
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = WindowProc;

@@ -1,10 +1,14 @@
 // Measures a GUI program from inside Wine, for scripts/bench.
 //
-//   measure.exe startup <runs> <exe> <window class> <mode entries> [<exe> <class> <entries>]...
-//     Starts each program <runs> times (after one warm-up start each, the programs taking turns
-//     so that a drift of the machine touches them alike) and reports, per start, the time from
-//     CreateProcess until its window is visible, ready (its first combo box holds the given
-//     number of entries; 0 for none) and painted, and its peak memory at that moment.
+//   measure.exe startup <runs> (<name> <exe> <window class> <mode entries>)...
+//     Starts each program <runs> times and reports, per start, the time from CreateProcess
+//     until its window is visible, ready (its first combo box holds the given number of
+//     entries; 0 for none) and painted, and its peak memory at that moment. Every program
+//     starts in the same conditions: a round of unmeasured starts first takes the prefix's
+//     first-start costs; then the programs take turns, each round in a shuffled order, so that
+//     a drift of the machine and the program started before touch them all alike; each is
+//     closed as a person would close it (WM_CLOSE, so no dead tray icon stays behind) and has
+//     ended, and the tray has caught up, before the next one starts.
 //   measure.exe countdown <exe> <seconds>
 //     Starts Duskfall, sets a relative count-down of 10 minutes as the end-to-end driver does,
 //     and reports the CPU time the process uses over the given seconds.
@@ -17,7 +21,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <numeric>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -25,6 +31,7 @@ namespace {
 
 constexpr DWORD kStartDeadlineMs = 60000;
 constexpr UINT kMessageTimeoutMs = 5000;
+constexpr DWORD kCloseDeadlineMs = 10000;
 constexpr DWORD kSettleMs = 300;  // after a program ends, before the next one starts
 
 double Milliseconds(LONGLONG ticks) {
@@ -79,10 +86,17 @@ class Child {
   }
   ~Child() {
     if (info_.hProcess == nullptr) return;
-    TerminateProcess(info_.hProcess, 0);
-    WaitForSingleObject(info_.hProcess, 10000);
+    if (WaitForSingleObject(info_.hProcess, kCloseDeadlineMs) != WAIT_OBJECT_0) {
+      TerminateProcess(info_.hProcess, 0);
+      WaitForSingleObject(info_.hProcess, kCloseDeadlineMs);
+    }
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
+    // The desktop's tray has taken the icon away, then a pause for the rest of the prefix.
+    if (const HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr)) {
+      DWORD_PTR result = 0;
+      SendMessageTimeoutW(tray, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kCloseDeadlineMs, &result);
+    }
     Sleep(kSettleMs);
   }
   Child(const Child&) = delete;
@@ -126,8 +140,10 @@ bool PaintPending(HWND window) {
 
 struct Ready {
   HWND window = nullptr;
-  double milliseconds = 0;
-  int paintWaits = 0;  // polls that found a paint still pending: the check is not idle
+  double visibleMs = 0;     // the window is visible
+  double readyMs = 0;       // and its list is filled
+  double milliseconds = 0;  // and painted
+  int paintWaits = 0;       // polls that found a paint still pending: the check is not idle
 };
 
 // Polls, a millisecond apart at most, until the program's window is visible, its first combo
@@ -140,6 +156,7 @@ std::optional<Ready> WaitUntilPainted(const Child& child, const wchar_t* windowC
     if (!child.Running() || child.Late()) return std::nullopt;
     Sleep(1);
   }
+  ready.visibleMs = Milliseconds(Ticks() - child.StartTicks());
   if (entries > 0) {
     const HWND list = FindWindowExW(ready.window, nullptr, L"ComboBox", nullptr);
     if (list == nullptr) return std::nullopt;
@@ -148,6 +165,7 @@ std::optional<Ready> WaitUntilPainted(const Child& child, const wchar_t* windowC
       Sleep(1);
     }
   }
+  ready.readyMs = Milliseconds(Ticks() - child.StartTicks());
   for (;;) {
     if (!Send(ready.window, WM_NULL) || !child.Running() || child.Late()) return std::nullopt;
     if (!PaintPending(ready.window)) break;
@@ -158,7 +176,26 @@ std::optional<Ready> WaitUntilPainted(const Child& child, const wchar_t* windowC
   return ready;
 }
 
+double CpuMilliseconds(const FILETIME& time) {
+  ULARGE_INTEGER value{};
+  value.LowPart = time.dwLowDateTime;
+  value.HighPart = time.dwHighDateTime;
+  return static_cast<double>(value.QuadPart) / 10000.0;  // 100 ns units
+}
+
+bool ProcessCpu(HANDLE process, double& user, double& kernel) {
+  FILETIME created{};
+  FILETIME exited{};
+  FILETIME kernelTime{};
+  FILETIME userTime{};
+  if (GetProcessTimes(process, &created, &exited, &kernelTime, &userTime) == 0) return false;
+  user = CpuMilliseconds(userTime);
+  kernel = CpuMilliseconds(kernelTime);
+  return true;
+}
+
 struct Program {
+  std::wstring name;
   std::wstring path;
   std::wstring windowClass;
   LRESULT entries;
@@ -175,14 +212,17 @@ bool MeasureStart(Program& program, bool record, int run) {
   if (!ready) return false;
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
-  if (GetProcessMemoryInfo(child.Process(), &memory, sizeof memory) == 0) return false;
+  const bool measured = GetProcessMemoryInfo(child.Process(), &memory, sizeof memory) != 0;
+  PostMessageW(ready->window, WM_CLOSE, 0, 0);
+  if (!measured) return false;
   if (!record) return true;
   program.milliseconds.push_back(ready->milliseconds);
   program.peakWorkingSet.push_back(static_cast<double>(memory.PeakWorkingSetSize));
   program.peakPagefile.push_back(static_cast<double>(memory.PeakPagefileUsage));
   std::printf(
-      "startup class=%s run=%d ms=%.1f peak_working_set=%llu peak_pagefile=%llu paint_waits=%d\n",
-      Narrow(program.windowClass).c_str(), run, ready->milliseconds,
+      "startup name=%s run=%d ms=%.1f visible_ms=%.1f ready_ms=%.1f peak_working_set=%llu "
+      "peak_pagefile=%llu paint_waits=%d\n",
+      Narrow(program.name).c_str(), run, ready->milliseconds, ready->visibleMs, ready->readyMs,
       static_cast<unsigned long long>(memory.PeakWorkingSetSize),
       static_cast<unsigned long long>(memory.PeakPagefileUsage), ready->paintWaits);
   std::fflush(stdout);
@@ -202,8 +242,14 @@ int Startup(int runs, std::vector<Program>& programs) {
       return 1;
     }
   }
+  // Each round in its own order, the same from one bench run to the next.
+  std::mt19937 shuffle(1);
+  std::vector<std::size_t> order(programs.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
   for (int run = 1; run <= runs; ++run) {
-    for (Program& program : programs) {
+    std::shuffle(order.begin(), order.end(), shuffle);
+    for (const std::size_t turn : order) {
+      Program& program = programs[turn];
       if (!MeasureStart(program, true, run)) {
         std::fprintf(stderr, "%s did not show a painted window\n", Narrow(program.path).c_str());
         return 1;
@@ -211,30 +257,11 @@ int Startup(int runs, std::vector<Program>& programs) {
     }
   }
   for (const Program& program : programs) {
-    std::printf(
-        "startup-median class=%s runs=%d ms=%.1f peak_working_set=%.0f peak_pagefile=%.0f\n",
-        Narrow(program.windowClass).c_str(), runs, Median(program.milliseconds),
-        Median(program.peakWorkingSet), Median(program.peakPagefile));
+    std::printf("startup-median name=%s runs=%d ms=%.1f peak_working_set=%.0f peak_pagefile=%.0f\n",
+                Narrow(program.name).c_str(), runs, Median(program.milliseconds),
+                Median(program.peakWorkingSet), Median(program.peakPagefile));
   }
   return 0;
-}
-
-double CpuMilliseconds(const FILETIME& time) {
-  ULARGE_INTEGER value{};
-  value.LowPart = time.dwLowDateTime;
-  value.HighPart = time.dwHighDateTime;
-  return static_cast<double>(value.QuadPart) / 10000.0;  // 100 ns units
-}
-
-bool ProcessCpu(HANDLE process, double& user, double& kernel) {
-  FILETIME created{};
-  FILETIME exited{};
-  FILETIME kernelTime{};
-  FILETIME userTime{};
-  if (GetProcessTimes(process, &created, &exited, &kernelTime, &userTime) == 0) return false;
-  user = CpuMilliseconds(userTime);
-  kernel = CpuMilliseconds(kernelTime);
-  return true;
 }
 
 int Countdown(const std::wstring& path, int seconds) {
@@ -293,18 +320,21 @@ int Countdown(const std::wstring& path, int seconds) {
   std::fflush(stdout);
   // A moment for scripts/bench to read the process's figures from Linux's side as well.
   Sleep(3000);
-  return child.Running() ? 0 : 1;
+  const bool running = child.Running();
+  PostMessageW(ready->window, WM_CLOSE, 0, 0);
+  return running ? 0 : 1;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring mode = argc > 1 ? argv[1] : L"";
-  if (mode == L"startup" && argc >= 6 && (argc - 3) % 3 == 0) {
+  if (mode == L"startup" && argc >= 7 && (argc - 3) % 4 == 0) {
     const int runs = std::max(1, static_cast<int>(std::wcstol(argv[2], nullptr, 10)));
     std::vector<Program> programs;
-    for (int i = 3; i + 2 < argc; i += 3) {
-      programs.push_back({argv[i], argv[i + 1], std::wcstol(argv[i + 2], nullptr, 10), {}, {}, {}});
+    for (int i = 3; i + 3 < argc; i += 4) {
+      programs.push_back(
+          {argv[i], argv[i + 1], argv[i + 2], std::wcstol(argv[i + 3], nullptr, 10), {}, {}, {}});
     }
     return Startup(runs, programs);
   }
@@ -312,7 +342,7 @@ int wmain(int argc, wchar_t** argv) {
     return Countdown(argv[2], std::max(1, static_cast<int>(std::wcstol(argv[3], nullptr, 10))));
   }
   std::fprintf(stderr,
-               "usage: measure.exe startup <runs> (<exe> <window class> <mode entries>)...\n"
+               "usage: measure.exe startup <runs> (<name> <exe> <window class> <entries>)...\n"
                "       measure.exe countdown <exe> <seconds>\n");
   return 2;
 }

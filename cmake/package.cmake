@@ -30,4 +30,7 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/packaging/package-names.cmake)
 # Where cpack finds NSIS.template.in.
 set(CPACK_MODULE_PATH ${CMAKE_SOURCE_DIR}/packaging)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+# Signs what is signed (see scripts/package) and gives the staged files the commit's time.
+set(CPACK_DUSKFALL_SIGN ${CMAKE_SOURCE_DIR}/packaging/sign)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/packaging/stage.cmake)
 include(CPack)

@@ -8,6 +8,10 @@ target_compile_definitions(duskfall_logic PRIVATE ${duskfall_windows_definitions
 # Small and without exceptions: see src/win32/lean_runtime.cpp.
 set(size_options -Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
     -fno-threadsafe-statics)
+# The same commit builds to the same bytes in any folder: no build path reaches the objects (for
+# __FILE__ and the like), and the executable's PE header carries no link time.
+list(APPEND size_options -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=
+     -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
 target_compile_options(duskfall_logic PRIVATE ${size_options})
 
 # Wine cannot switch High Contrast on: scripts/screenshots --high-contrast builds a program that
@@ -60,7 +64,8 @@ else()
   set(duskfall_build x86)
   set(windows_minor 1)
 endif()
-set(duskfall_link_options -municode -static -Wl,--gc-sections -s)
+# No time stamp in the header: two builds of one commit give the same bytes.
+set(duskfall_link_options -municode -static -Wl,--gc-sections -Wl,--no-insert-timestamp -s)
 target_link_options(Duskfall PRIVATE ${duskfall_link_options}
                     -Wl,--subsystem,windows:5.${windows_minor} -Wl,--major-os-version,5
                     -Wl,--minor-os-version,${windows_minor})
