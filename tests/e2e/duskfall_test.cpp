@@ -26,11 +26,27 @@ TEST(Duskfall, MinutesKeepTheFocusUntilTheyAreAWholeNumber) {
     EXPECT_NE(program.AnswerMessageBox(), L"");
     EXPECT_TRUE(WaitUntil([&] { return HasFocus(program.Minutes()); }));
   }
-  SetText(program.Minutes(), L"7");
+  // A fraction typed in the user's own format is taken; the locale group's is a comma.
+  wchar_t separator[8] = {}, *expected = _wgetenv(L"DUSKFALL_DECIMAL_SEPARATOR");
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+  ASSERT_STREQ(separator, expected ? expected : separator);
+  SetText(program.Minutes(), L"7" + std::wstring(separator) + L"4");
   PressKey(VK_TAB);
   ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(L"Set")); }));
   PressKey(VK_RETURN);  // presses the focused button
   EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
+}
+
+TEST(Duskfall, AWindowThatCannotBeCreatedIsReportedAndTheExitCodeSaysSo) {
+  // A build for this case alone takes the main window's class away before creating it.
+  const HANDLE process = StartProcess(L"\"" + Program::Directory() + L"\\DuskfallFailStart.exe\"");
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (box = TopWindow(GetProcessId(process), L"#32770")); }));
+  PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  DWORD code = 0;
+  EXPECT_EQ(WaitForSingleObject(process, 30000), WAIT_OBJECT_0);
+  EXPECT_TRUE(GetExitCodeProcess(process, &code) && code != 0) << code;
+  CloseHandle(process);
 }
 
 TEST(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
@@ -64,7 +80,7 @@ TEST(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
   EXPECT_EQ(program.PopupMenu(), nullptr) << "the pointer opened the tray menu";
 }
 
-TEST(Duskfall, TheTrayIconComesBackAndBringsTheWindowBack) {
+TEST(Duskfall, TheTrayIconComesBackAndBringsTheWindowBackAndClosingDuringItsMenuEnds) {
   const Program program;
   // Owned by a hidden window, it has no taskbar button; each input has its tooltip.
   EXPECT_NE(GetWindow(program.Window(), GW_OWNER), nullptr);
@@ -91,6 +107,11 @@ TEST(Duskfall, TheTrayIconComesBackAndBringsTheWindowBack) {
   const POINT restore{(items.left + items.right) / 2, (3 * items.top + 5 * items.bottom) / 8};
   for (DWORD flags : {0, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) SendMouse(restore, flags);
   EXPECT_TRUE(WaitUntil([&] { return program.Restored(); }));
+  // Closed while the menu's loop runs, inside the shell's report, the window ends the process.
+  ClickTrayIcon(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  ASSERT_TRUE(WaitUntil([&] { return program.PopupMenu() != nullptr; }));
+  SendMessageW(program.Window(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.WaitForExit());
 }
 
 TEST(Duskfall, ScreenReadersNameEachInputAfterTheLabelBeforeItAndTabKeepsItsOrder) {
@@ -134,8 +155,10 @@ TEST(Duskfall, TheFileCarriesOneVersionAndAnIconDrawnForEverySize) {
     return std::string(static_cast<const char*>(LockResource(LoadResource(file, found))),
                        SizeofResource(file, found));
   };
-  EXPECT_NE(resource(RT_MANIFEST).find("version=\"" + std::string(numbers) + "\""),
-            std::string::npos);
+  const std::string manifest = resource(RT_MANIFEST);
+  EXPECT_NE(manifest.find("version=\"" + std::string(numbers) + "\""), std::string::npos);
+  // Windows 10 and 11 are named, or Windows runs the program as on Vista.
+  EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos);
   const std::string group = resource(RT_GROUP_ICON);  // 6 bytes, then 14 for each image
   std::set<std::pair<int, int>> images;               // pixels (0 for 256), bits per pixel
   for (std::size_t at = 6; at + 14 <= group.size(); at += 14) {
@@ -148,7 +171,7 @@ TEST(Duskfall, TheFileCarriesOneVersionAndAnIconDrawnForEverySize) {
   FreeLibrary(file);
 }
 
-TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeAndOutlivesTheMainWindow) {
+TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeTakesANewDpiAndOutlivesTheMainWindow) {
   // Any program serves as the tool; a second Duskfall window shows that it was started.
   CreateDirectoryW(L"C:\\SysInfoTool", nullptr);
   ASSERT_TRUE(CopyFileW((Program::Directory() + L"\\Duskfall.exe").c_str(),
@@ -173,6 +196,13 @@ TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeAndOutlivesTheMainWindow) {
   PressKey(VK_ESCAPE);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
   ASSERT_TRUE(openAbout());
+  // Moved to a monitor at 150 %, each window takes the rectangle that Windows suggests.
+  for (const HWND window : {program.Window(), about}) {
+    const RECT suggested{50, 60, 720, 500};
+    RECT taken{};
+    program.SendWithData(window, WM_DPICHANGED, MAKEWPARAM(144, 144), suggested);
+    EXPECT_TRUE(GetWindowRect(window, &taken) && EqualRect(&taken, &suggested));
+  }
   // As task managers and session tools do: a sent WM_CLOSE, handled inside GetMessage.
   SendMessageW(program.Window(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(program.Window()));
@@ -199,6 +229,10 @@ TEST(PowerOff, ArmedAFewSecondsAhead) {
   program.SetPickerTime(target);
   PostMessageW(program.Button(L"Set"), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
+  // The taskbar restarts while it runs: the icon comes back, and the count-down fires still.
+  ASSERT_TRUE(TrayIcon(program.Window(), NIM_DELETE));
+  PostMessageW(program.Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return TrayIcon(program.Window(), NIM_MODIFY); }));
   ASSERT_TRUE(
       CloseHandle(StartProcess(L"\"" + DriverPath() + L"\" --sentinel " +
                                std::to_wstring(reinterpret_cast<UINT_PTR>(program.Window())))))

@@ -10,7 +10,12 @@ target_include_directories(duskfall_e2e PRIVATE tests)
 target_compile_options(duskfall_e2e PRIVATE ${duskfall_warnings})
 target_link_libraries(duskfall_e2e PRIVATE duskfall_win32 GTest::gtest version)
 target_link_options(duskfall_e2e PRIVATE -static)
-add_dependencies(duskfall_e2e Duskfall)
+add_dependencies(duskfall_e2e Duskfall DuskfallFailStart)
+# The program built to fail its start, never shipped: the case that shows how that ends.
+add_executable(DuskfallFailStart WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp
+               ${CMAKE_BINARY_DIR}/res/duskfall.rc)
+target_compile_definitions(DuskfallFailStart PRIVATE DUSKFALL_FAIL_START)
+target_link_libraries(DuskfallFailStart PRIVATE duskfall_win32 -municode -static)
 
 # x86 programs run in the same 64-bit prefix, through WoW64, with Wine's 32-bit loader.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
@@ -26,9 +31,13 @@ add_test(NAME e2e.prefix-cleanup COMMAND ${run} --remove ${prefixes})
 add_test(NAME e2e.Duskfall COMMAND ${run} ${loader} ${driver} --gtest_filter=Duskfall.*)
 add_test(NAME e2e.RegistryContract
          COMMAND ${run} ${loader} ${driver} --gtest_filter=RegistryContract.*)
+# The minutes case again where a comma separates decimals: Wine follows the Unix locale.
+add_test(NAME e2e.DecimalComma COMMAND ${CMAKE_COMMAND} -E env LC_ALL=de_DE.UTF-8
+         DUSKFALL_DECIMAL_SEPARATOR=, ${run} ${loader} ${driver}
+         --gtest_filter=Duskfall.MinutesKeepTheFocus*)
 add_test(NAME e2e.PowerOff COMMAND ${run} --poweroff ${loader} ${driver})
 add_test(NAME e2e.Install COMMAND ${run} --install ${loader} ${driver} ${CMAKE_CPACK_COMMAND})
-set(groups e2e.Duskfall e2e.RegistryContract e2e.PowerOff e2e.Install)
+set(groups e2e.Duskfall e2e.RegistryContract e2e.DecimalComma e2e.PowerOff e2e.Install)
 set_tests_properties(e2e.prefix PROPERTIES FIXTURES_SETUP wine_prefix)
 set_tests_properties(e2e.prefix-cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix)
 set_tests_properties(${groups} PROPERTIES FIXTURES_REQUIRED wine_prefix)
