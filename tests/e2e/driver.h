@@ -233,16 +233,13 @@ class Program {
                  reinterpret_cast<LPARAM>(list));
   }
   // Sends a message whose lParam points to the data, which Wine does not carry across
-  // processes: it is put in the program's own memory.
+  // processes (a picker's time, a suggested rectangle): it is put in the program's own memory.
   template <typename Data>
   void SendWithData(HWND window, UINT message, WPARAM wParam, const Data& data) const {
     void* remote = VirtualAllocEx(process_, nullptr, sizeof data, MEM_COMMIT, PAGE_READWRITE);
     WriteProcessMemory(process_, remote, &data, sizeof data, nullptr);
     SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(remote));
     VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
-  }
-  void SetPickerTime(const SYSTEMTIME& time) const {
-    SendWithData(Child(window_, DATETIMEPICK_CLASSW), DTM_SETSYSTEMTIME, GDT_VALID, time);
   }
   // Brings the main window forward and clicks into the minutes box; true once it has the focus.
   bool FocusMinutes() const {

@@ -80,15 +80,11 @@ TEST(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
   EXPECT_EQ(program.PopupMenu(), nullptr) << "the pointer opened the tray menu";
 }
 
-TEST(Duskfall, TheTrayIconComesBackAndBringsTheWindowBackAndClosingDuringItsMenuEnds) {
+TEST(Duskfall, TheTrayIconBringsTheWindowBackAndClosingItDuringTheMenuEndsTheProcess) {
   const Program program;
   // Owned by a hidden window, it has no taskbar button; each input has its tooltip.
   EXPECT_NE(GetWindow(program.Window(), GW_OWNER), nullptr);
   EXPECT_EQ(SendMessageW(program.TopWindow(TOOLTIPS_CLASSW, false), TTM_GETTOOLCOUNT, 0, 0), 5);
-  // The shell forgets the icon, as when Explorer restarts, then announces its new taskbar.
-  ASSERT_TRUE(TrayIcon(program.Window(), NIM_DELETE));
-  PostMessageW(program.Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return TrayIcon(program.Window(), NIM_MODIFY); }));
   // A click and a double click on the icon bring the window back.
   for (const int clicks : {1, 2}) {
     program.Minimise();
@@ -217,8 +213,9 @@ TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeTakesANewDpiAndOutlivesTheMain
 }
 
 // Run by tests/e2e/wine-run --poweroff, which checks from outside that the window closes and the
-// Wine session ends: arms a fixed-time count-down a few seconds ahead and leaves it running.
-TEST(PowerOff, ArmedAFewSecondsAhead) {
+// Wine session ends: arms a fixed-time count-down a few seconds ahead, restarts the taskbar, and
+// leaves it running.
+TEST(PowerOff, ArmedAFewSecondsAheadAndTheTaskbarRestarted) {
   Program program;
   program.ChooseMode(1);
   SYSTEMTIME now{};
@@ -226,10 +223,12 @@ TEST(PowerOff, ArmedAFewSecondsAhead) {
   const int seconds = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + 5) % 86400;
   const SYSTEMTIME target{
       1899, 12, 0, 30, WORD(seconds / 3600), WORD(seconds / 60 % 60), WORD(seconds % 60), 0};
-  program.SetPickerTime(target);
+  program.SendWithData(Child(program.Window(), DATETIMEPICK_CLASSW), DTM_SETSYSTEMTIME, GDT_VALID,
+                       target);
   PostMessageW(program.Button(L"Set"), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
-  // The taskbar restarts while it runs: the icon comes back, and the count-down fires still.
+  // The shell forgets the icon, as when Explorer restarts, then announces its new taskbar: the
+  // icon comes back, and the count-down still fires.
   ASSERT_TRUE(TrayIcon(program.Window(), NIM_DELETE));
   PostMessageW(program.Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return TrayIcon(program.Window(), NIM_MODIFY); }));
