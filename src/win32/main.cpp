@@ -36,10 +36,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&commonControls);
   const bool registered =
       Form1Window::RegisterWindowClass(instance) && AboutWindow::RegisterWindowClass(instance);
-#ifdef DUSKFALL_FAIL_START
-  // A build for the tests only: the main window's class is taken away, so its creation fails.
-  UnregisterClassW(L"DuskfallForm1", instance);
-#endif
   UniqueWindow owner(registered ? CreateHiddenOwner(instance) : nullptr);
 
   AnsiCodePageWin32 ansi;

@@ -37,18 +37,6 @@ TEST(Duskfall, MinutesKeepTheFocusUntilTheyAreAWholeNumber) {
   EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
 }
 
-TEST(Duskfall, AWindowThatCannotBeCreatedIsReportedAndTheExitCodeSaysSo) {
-  // A build for this case alone takes the main window's class away before creating it.
-  const HANDLE process = StartProcess(L"\"" + Program::Directory() + L"\\DuskfallFailStart.exe\"");
-  HWND box = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (box = TopWindow(GetProcessId(process), L"#32770")); }));
-  PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-  DWORD code = 0;
-  EXPECT_EQ(WaitForSingleObject(process, 30000), WAIT_OBJECT_0);
-  EXPECT_TRUE(GetExitCodeProcess(process, &code) && code != 0) << code;
-  CloseHandle(process);
-}
-
 TEST(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
   const Program program;
   program.ChooseMode(2);

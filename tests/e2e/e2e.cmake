@@ -10,12 +10,7 @@ target_include_directories(duskfall_e2e PRIVATE tests)
 target_compile_options(duskfall_e2e PRIVATE ${duskfall_warnings})
 target_link_libraries(duskfall_e2e PRIVATE duskfall_win32 GTest::gtest version)
 target_link_options(duskfall_e2e PRIVATE -static)
-add_dependencies(duskfall_e2e Duskfall DuskfallFailStart)
-# The program built to fail its start, never shipped: the case that shows how that ends.
-add_executable(DuskfallFailStart WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp
-               ${CMAKE_BINARY_DIR}/res/duskfall.rc)
-target_compile_definitions(DuskfallFailStart PRIVATE DUSKFALL_FAIL_START)
-target_link_libraries(DuskfallFailStart PRIVATE duskfall_win32 -municode -static)
+add_dependencies(duskfall_e2e Duskfall)
 
 # x86 programs run in the same 64-bit prefix, through WoW64, with Wine's 32-bit loader.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
