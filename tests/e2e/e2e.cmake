@@ -27,9 +27,8 @@ add_test(NAME e2e.Duskfall COMMAND ${run} ${loader} ${driver} --gtest_filter=Dus
 add_test(NAME e2e.RegistryContract
          COMMAND ${run} ${loader} ${driver} --gtest_filter=RegistryContract.*)
 # The minutes case again where a comma separates decimals: Wine follows the Unix locale.
-add_test(NAME e2e.DecimalComma COMMAND ${CMAKE_COMMAND} -E env LC_ALL=de_DE.UTF-8
-         DUSKFALL_DECIMAL_SEPARATOR=, ${run} ${loader} ${driver}
-         --gtest_filter=Duskfall.MinutesKeepTheFocus*)
+add_test(NAME e2e.DecimalComma COMMAND env LC_ALL=de_DE.UTF-8 DUSKFALL_DECIMAL_SEPARATOR=,
+         ${run} ${loader} ${driver} --gtest_filter=Duskfall.MinutesKeepTheFocus*)
 add_test(NAME e2e.PowerOff COMMAND ${run} --poweroff ${loader} ${driver})
 add_test(NAME e2e.Install COMMAND ${run} --install ${loader} ${driver} ${CMAKE_CPACK_COMMAND})
 set(groups e2e.Duskfall e2e.RegistryContract e2e.DecimalComma e2e.PowerOff e2e.Install)
