@@ -28,8 +28,8 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
 
   static bool RegisterWindowClass(HINSTANCE instance);
 
-  // Runs Form_Initialize, then creates the window and runs Form_Load; false when the window
-  // could not be created.
+  // Creates the window, then runs Form_Initialize and Form_Load; false when the window could
+  // not be created.
   bool Start();
 
   // Called by the message loop before a message is dispatched. True when the message was
