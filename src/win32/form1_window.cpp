@@ -402,8 +402,6 @@ void Form1Window::Unload() {
   bool cancel = false;
   if (form_ != nullptr) form_->Form_Unload(cancel);
   if (cancel) return;
-  // The tray menu, if open, goes first: its loop would wait on for a menu whose window is gone.
-  EndMenu();
   DestroyWindow(window_);
 }
 
