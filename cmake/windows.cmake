@@ -38,6 +38,9 @@ target_link_libraries(duskfall_win32 PUBLIC duskfall_logic comctl32 advapi32 she
 function(zero_pad value width result)
   string(LENGTH "${value}" length)
   math(EXPR zeros "${width} - ${length}")
+  if(zeros LESS 0)  # a number with more digits than the width is written in full
+    set(zeros 0)
+  endif()
   string(REPEAT "0" ${zeros} padding)
   set(${result} "${padding}${value}" PARENT_SCOPE)
 endfunction()

@@ -34,6 +34,19 @@ run_packages=(wine64 xvfb x11-utils fonts-wine)
 # What only the tests need besides: makensis, for the installer the install test runs.
 test_packages=(nsis)
 
+# The decimal-comma locale that one end-to-end group runs in: Wine takes the user's number format
+# from the Unix locale, and glibc knows only the locales that were generated.
+ensure_comma_locale() {
+  if locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
+    return 0
+  fi
+  ensure_packages locales
+  if ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    echo 'de_DE.UTF-8 UTF-8' | $(sudo_if_needed) tee -a /etc/locale.gen >/dev/null
+  fi
+  $(sudo_if_needed) locale-gen >/dev/null
+}
+
 # Whether the kernel runs 32-bit x86 programs: it may be built without IA32 emulation, or have it
 # switched off, whatever it says of itself. A 32-bit ELF program of 96 bytes, which only exits
 # with status 42, is run to find out. It is written into the build folder: /tmp may forbid

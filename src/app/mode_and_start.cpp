@@ -52,10 +52,15 @@ void Form1::StartPath() {
     MainBox(kMsgEnterTime, kMbIconInformation);
     return;
   }
+  c_.TMCounter->SetEnabled(true);
+  if (!c_.TMCounter->Enabled()) {
+    // Windows gave no timer: a count-down that would never fire must not look armed.
+    MainBox(kMsgNoTimer, kMbIconHand);
+    return;
+  }
   c_.DtTime->SetEnabled(false);
   c_.TxtCount->SetEnabled(false);
   c_.CmbFunction->SetEnabled(false);
-  c_.TMCounter->SetEnabled(true);
   c_.CmdSaS[0]->SetText(kCaptionCancel);
   const DateTime now = s_.system.LocalNow();
   previousTickSeconds_ = now.TotalSeconds();

@@ -26,6 +26,12 @@ inline constexpr wchar_t kMsgWrongType[] =
 inline constexpr wchar_t kMsgTooLarge[] =
     L"Value is too large. Please make sure value is between 1 and 2147483647";
 inline constexpr wchar_t kMsgUnknownError[] = L"An unknown error has occured.";
+inline constexpr wchar_t kMsgNoTimer[] =
+    L"The count-down could not be started: Windows has no timer left for it. Close some "
+    L"programs and try again.";
+inline constexpr wchar_t kMsgStartFailed[] =
+    L"Duskfall could not create its window and cannot run. Close some programs and start it "
+    L"again.";
 
 inline constexpr wchar_t kMsgActiveCountDown[] =
     L"An active count down is in force. Please cancel it and try again";

@@ -83,6 +83,7 @@ void AboutWindow::DetachWindow() {
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
+      highContrast_ = HighContrastOn();
       CreateControls();
       ApplyDpi(DpiForWindow(window_));
       PlaceAtDesignPosition();
@@ -117,26 +118,25 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Paint();
       return 0;
     case WM_CTLCOLORSTATIC: {
-      const TextColors colors = AboutLabelColors(HighContrastOn(), CurrentThemeColors());
+      const TextColors colors = AboutLabelColors(highContrast_, CurrentThemeColors());
       SetTextColor(reinterpret_cast<HDC>(wParam), colors.text);
       SetBkColor(reinterpret_cast<HDC>(wParam), colors.background);
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(labelBrush_.For(colors.background));
     }
     case WM_SYSCOLORCHANGE:
+      // Only a top-level window hears of new colors: its controls need to be told.
+      for (const PlacedControl& placed : placed_) SendMessageW(placed.window, message, 0, 0);
+      [[fallthrough]];
     case WM_SETTINGCHANGE:
-      // High Contrast may have come or gone: paint with the colors chosen now.
-      RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      if (ColorsMayHaveChanged(message, wParam)) {
+        highContrast_ = HighContrastOn();
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      }
       break;
-    case WM_DPICHANGED: {
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      const UINT dpi = HIWORD(wParam);
-      const SIZE size = WindowSizeForClient(kAboutDesign.clientWidthTwips,
-                                            kAboutDesign.clientHeightTwips, kStyle, kExStyle, dpi);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-      ApplyDpi(dpi);
+    case WM_DPICHANGED:
+      TakeSuggestedRect(window_, lParam);
+      ApplyDpi(HIWORD(wParam));
       return 0;
-    }
     case WM_CLOSE:
       Unload();
       return 0;
@@ -235,7 +235,7 @@ void AboutWindow::Paint() {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(window_, &paint);
   // The etched separator: a dark line with a light line below it.
-  const SeparatorColors colors = AboutSeparatorColors(HighContrastOn(), CurrentThemeColors());
+  const SeparatorColors colors = AboutSeparatorColors(highContrast_, CurrentThemeColors());
   for (const AboutControlDesign& design : AboutControlDesigns()) {
     if (design.kind != AboutControlKind::kLine) continue;
     const bool light = design.index == 0;

@@ -11,6 +11,7 @@
 #include "win32/controls_win32.h"
 #include "win32/handles.h"
 #include "win32/program_windows.h"
+#include "win32/theme.h"
 #include "win32/window_thunk.h"
 
 namespace duskfall {
@@ -66,6 +67,8 @@ class AboutWindow final : public FormWindow {
   UniqueFont font_;
   UniqueFont titleFont_;
   UniqueIcon picture_;
+  BrushForColor labelBrush_;
+  bool highContrast_ = false;
   struct PlacedControl {
     HWND window;
     const AboutControlDesign* design;

@@ -93,7 +93,9 @@ void TimePickerWindow::SetValue(DateTime value) {
 void WindowTimer::SetEnabled(bool enabled) {
   enabled_ = enabled;
   if (enabled_ && interval_ > 0) {
-    SetTimer(owner_, id_, interval_, nullptr);  // restarts the period when already running
+    // Restarts the period when already running. Windows refuses a timer when the session has
+    // run out of them: such a timer would never tick, and it says that it is not running.
+    enabled_ = SetTimer(owner_, id_, interval_, nullptr) != 0;
   } else {
     KillTimer(owner_, id_);
   }

@@ -68,6 +68,7 @@ class WindowTimer : public Timer {
   void SetEnabled(bool enabled) override;
   std::uint32_t Interval() const override { return interval_; }
   void SetInterval(std::uint32_t milliseconds) override;
+  UINT_PTR Id() const { return id_; }
 
  private:
   HWND owner_;

@@ -10,13 +10,20 @@ using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 
-}  // namespace
-
-UINT SystemDpi() {
+UINT ReadSystemDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(nullptr, screen);
   return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+}
+
+}  // namespace
+
+UINT SystemDpi() {
+  // A process keeps the system DPI it started with until the user logs on again, and every
+  // mouse move over the window asks for it: read once.
+  static const UINT dpi = ReadSystemDpi();
+  return dpi;
 }
 
 UINT DpiForWindow(HWND window) {
@@ -62,6 +69,12 @@ int SystemMetricForDpi(int index, UINT dpi) {
   static const auto forDpi = User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
   if (forDpi != nullptr) return forDpi(index, dpi);
   return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(SystemDpi()));
+}
+
+void TakeSuggestedRect(HWND window, LPARAM suggested) {
+  const RECT& rect = *reinterpret_cast<const RECT*>(suggested);
+  SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HFONT CreateDialogFont(UINT dpi, int tenthsOfPoint) {

@@ -20,6 +20,9 @@ RECT WindowRectForClient(const RECT& client, DWORD style, DWORD exStyle, UINT dp
 SIZE WindowSizeForClient(int widthTwips, int heightTwips, DWORD style, DWORD exStyle, UINT dpi);
 // A system metric (an icon size, say) at the DPI.
 int SystemMetricForDpi(int index, UINT dpi);
+// Moves and sizes a window to the rectangle that WM_DPICHANGED suggests, position and size
+// together: Windows chose it so that the window stays on the monitor it was moved to.
+void TakeSuggestedRect(HWND window, LPARAM suggested);
 // The classic dialog font, 8 points at the DPI: the size the window's layout was drawn for.
 HFONT CreateDialogFont(UINT dpi, int tenthsOfPoint = 80);
 

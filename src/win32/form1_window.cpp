@@ -22,8 +22,6 @@ constexpr wchar_t kClassName[] = L"DuskfallForm1";
 constexpr DWORD kStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
-constexpr UINT_PTR kTimerId = 1;
-constexpr UINT_PTR kTrayRetryTimerId = 2;
 constexpr int kFirstControlId = 1000;  // clear of IDOK and IDCANCEL
 constexpr UINT kFirstMenuId = 2000;
 constexpr int kListDropDownRows = 6;  // the open list shows its three entries without a scroll
@@ -61,16 +59,17 @@ bool Form1Window::RegisterWindowClass(HINSTANCE instance) {
   return RegisterClassExW(&windowClass) != 0;
 }
 
-void Form1Window::Start() {
+bool Form1Window::Start() {
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   // The window exists hidden while its controls are built; Form_Load shows it.
   CreateWindowExW(kExStyle, kClassName, kForm1Design.caption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, instance_, this);
-  if (window_ == nullptr) return;
+  if (window_ == nullptr) return false;
   AllowTaskbarCreated();
   form_ = std::make_unique<Form1>(*this, about_, *this, controls_, services_, module_);
   form_->Form_Initialize();
   form_->Form_Load();
+  return true;
 }
 
 void Form1Window::AllowTaskbarCreated() {
@@ -96,6 +95,7 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
       dpi_ = DpiForWindow(window_);
+      highContrast_ = HighContrastOn();
       const SIZE size = WindowSizeForClient(kForm1Design.clientWidthTwips,
                                             kForm1Design.clientHeightTwips, kStyle, kExStyle, dpi_);
       SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
@@ -105,7 +105,7 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                           WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
       controls_ = BuildForm1(*this);
-      trayRetry_.emplace(window_, kTrayRetryTimerId);
+      trayRetry_.emplace(window_, NewTimerId());
       controls_.TrayRetry = &*trayRetry_;
       OrderControls();
       ApplyDpi(dpi_);
@@ -139,10 +139,10 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_TIMER:
-      if (wParam == kTimerId && form_ != nullptr && timer_ != nullptr && timer_->Enabled()) {
+      if (timer_ != nullptr && wParam == timer_->Id() && form_ != nullptr && timer_->Enabled()) {
         form_->TMCounter_Timer();
       }
-      if (wParam == kTrayRetryTimerId && form_ != nullptr && trayRetry_->Enabled()) {
+      if (wParam == trayRetry_->Id() && form_ != nullptr && trayRetry_->Enabled()) {
         form_->TrayRetry_Timer();
       }
       return 0;
@@ -164,30 +164,30 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (controls_.Label1 != nullptr &&
           reinterpret_cast<HWND>(lParam) ==
               static_cast<WindowControl*>(controls_.Label1)->Window()) {
-        const TextColors colors = CautionColors(HighContrastOn(), CurrentThemeColors());
+        const TextColors colors = CautionColors(highContrast_, CurrentThemeColors());
         SetTextColor(reinterpret_cast<HDC>(wParam), colors.text);
         SetBkColor(reinterpret_cast<HDC>(wParam), colors.background);
-        return reinterpret_cast<LRESULT>(CautionBrush(colors.background));
+        return reinterpret_cast<LRESULT>(label1Brush_.For(colors.background));
       }
       break;
     case WM_SYSCOLORCHANGE:
+      // Only a top-level window hears of new colors: the common controls need to be told.
+      for (const PlacedControl& placed : placed_) SendMessageW(placed.window, message, 0, 0);
+      if (tooltip_ != nullptr) SendMessageW(tooltip_, message, 0, 0);
+      [[fallthrough]];
     case WM_SETTINGCHANGE:
-      // High Contrast may have come or gone: paint with the colors chosen now.
-      RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      if (ColorsMayHaveChanged(message, wParam)) {
+        highContrast_ = HighContrastOn();
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      }
       break;
     case WM_ACTIVATE:
       focus_.OnActivate(window_, wParam);
       return 0;
-    case WM_DPICHANGED: {
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      const UINT dpi = HIWORD(wParam);
-      const SIZE size = WindowSizeForClient(kForm1Design.clientWidthTwips,
-                                            kForm1Design.clientHeightTwips, kStyle, kExStyle, dpi);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-      ApplyDpi(dpi);
+    case WM_DPICHANGED:
+      TakeSuggestedRect(window_, lParam);
+      ApplyDpi(HIWORD(wParam));
       return 0;
-    }
     case WM_CLOSE:
       Unload();
       return 0;
@@ -265,7 +265,7 @@ ListControl& Form1Window::CreateList(const ControlDesign& design) {
 }
 
 Timer& Form1Window::CreateTimer(const ControlDesign&) {
-  timer_ = std::make_unique<WindowTimer>(window_, kTimerId);
+  timer_ = std::make_unique<WindowTimer>(window_, NewTimerId());
   return *timer_;
 }
 
@@ -346,14 +346,6 @@ HFONT Form1Window::FittingLabel1Font() const {
   }
   ReleaseDC(window_, dc);
   return font;
-}
-
-HBRUSH Form1Window::CautionBrush(COLORREF color) {
-  if (!label1Brush_ || label1BrushColor_ != color) {
-    label1Brush_.reset(CreateSolidBrush(color));
-    label1BrushColor_ = color;
-  }
-  return static_cast<HBRUSH>(label1Brush_.get());
 }
 
 double Form1Window::TwipsPerPixel() const { return services_.system.TwipsPerPixelX(); }
@@ -450,7 +442,7 @@ void Form1Window::PopupTrayMenu() {
       static_cast<UINT>(TrackPopupMenu(trayMenu_, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
                                        pointer.x, pointer.y, 0, window_, nullptr));
   // Lets the menu close when the user clicks elsewhere next time.
-  PostMessageW(window_, WM_NULL, 0, 0);
+  if (window_ != nullptr) PostMessageW(window_, WM_NULL, 0, 0);
   const std::size_t item = command - kFirstMenuId;
   if (command == 0 || form_ == nullptr || item >= TrayMenuItems().size()) return;
   const std::wstring_view name = TrayMenuItems()[item].name;

@@ -13,6 +13,7 @@
 #include "win32/controls_win32.h"
 #include "win32/handles.h"
 #include "win32/program_windows.h"
+#include "win32/theme.h"
 #include "win32/window_thunk.h"
 
 namespace duskfall {
@@ -27,8 +28,9 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
 
   static bool RegisterWindowClass(HINSTANCE instance);
 
-  // Runs Form_Initialize, then creates the window and runs Form_Load.
-  void Start();
+  // Creates the window, then runs Form_Initialize and Form_Load; false when the window could
+  // not be created.
+  bool Start();
 
   // Called by the message loop before a message is dispatched. True when the message was
   // handled here (validation refused the focus change, or a dialog key was processed).
@@ -80,9 +82,10 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   void Layout();
   void ApplyDpi(UINT dpi);
   HFONT FittingLabel1Font() const;
-  HBRUSH CautionBrush(COLORREF color);
   bool MovesFocusFromMinutes(const MSG& message) const;
   double TwipsPerPixel() const;
+  // Every timer of the window takes its id here, so that no two can share one.
+  UINT_PTR NewTimerId() { return ++lastTimerId_; }
 
   HINSTANCE instance_;
   HWND owner_;
@@ -95,14 +98,15 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   HWND tooltip_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   UINT taskbarCreatedMessage_ = 0;
+  UINT_PTR lastTimerId_ = 0;
   UniqueIcon trayIcon_;
   UniqueIcon smallIcon_;
   UniqueIcon bigIcon_;
   FocusKeeper focus_;
   UniqueFont font_;
   UniqueFont label1Font_;
-  UniqueBrush label1Brush_;
-  COLORREF label1BrushColor_ = 0;
+  BrushForColor label1Brush_;
+  bool highContrast_ = false;
   UniqueMenu menuBar_;  // holds mpopupsys; never attached to the window
   HMENU trayMenu_ = nullptr;
 

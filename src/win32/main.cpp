@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/main_window.h"
+#include "app/texts.h"
 #include "win32/about_window_win32.h"
 #include "win32/form1_window.h"
 #include "win32/program_windows.h"
@@ -33,9 +34,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX commonControls{sizeof commonControls,
                                       ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&commonControls);
-  Form1Window::RegisterWindowClass(instance);
-  AboutWindow::RegisterWindowClass(instance);
-  UniqueWindow owner(CreateHiddenOwner(instance));
+  const bool registered =
+      Form1Window::RegisterWindowClass(instance) && AboutWindow::RegisterWindowClass(instance);
+  UniqueWindow owner(registered ? CreateHiddenOwner(instance) : nullptr);
 
   AnsiCodePageWin32 ansi;
   DialogsWin32 dialogs;
@@ -49,7 +50,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   AboutWindow about(instance, owner.get(), windows, Registry{registry, ansi}, system, dialogs);
   Form1Window form1(instance, owner.get(), windows, about,
                     Services{dialogs, registry, ansi, tray, power, system}, module);
-  form1.Start();
+  if (!owner || !form1.Start()) {
+    // Without its window the program can do nothing, not even a count-down resumed at logon:
+    // it must not end as if all went well.
+    dialogs.ShowMessage(kMsgStartFailed, MB_ICONERROR, kMainTitle);
+    return 1;
+  }
 
   // The loop ends once no window is loaded, checked after each message so that a handler that
   // closes the last window (the count-down's trigger) still runs to its end.

@@ -10,14 +10,18 @@ class ProgramWindows {
   // Counted from WM_NCCREATE to WM_NCDESTROY, which Windows pairs even when a creation fails.
   void Opened() { ++count_; }
   void Closed() {
-    --count_;
-    // A window closed by a sent message (WM_CLOSE from another program) goes inside
-    // GetMessage, which would not return for it: wake the loop so that it looks again.
-    PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
+    if (--count_ > 0) return;
+    // The message loop in main.cpp looks after each message whether a window is left; a window
+    // closed inside GetMessage (by a sent message: another program's WM_CLOSE, or the tray's
+    // report that opened the menu) brings none. A single posted message would not do: a modal
+    // loop running then (a message box, the tray menu, moving or sizing) takes it for itself,
+    // and ours waits on. A timer's message comes again until the loop has seen one.
+    SetTimer(nullptr, 0, kWakeMilliseconds, nullptr);
   }
   bool NoneLoaded() const { return count_ == 0; }
 
  private:
+  static constexpr UINT kWakeMilliseconds = 100;
   int count_ = 0;
 };
 

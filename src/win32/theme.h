@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "app/contrast_colors.h"
+#include "win32/handles.h"
 
 namespace duskfall {
 
@@ -21,5 +22,30 @@ inline bool HighContrastOn() {
 inline ThemeColors CurrentThemeColors() {
   return ThemeColors{GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNFACE)};
 }
+
+// Whether a message may have switched High Contrast: a change of the system's colors, or a
+// setting change about High Contrast itself. Windows broadcasts setting changes of every kind,
+// and a window that repaints for each one flickers for nothing.
+inline bool ColorsMayHaveChanged(UINT message, WPARAM wParam) {
+  return message == WM_SYSCOLORCHANGE ||
+         (message == WM_SETTINGCHANGE && wParam == SPI_SETHIGHCONTRAST);
+}
+
+// The brush that paints a label's background in the color chosen for its text's background,
+// made again only when that color changes.
+class BrushForColor {
+ public:
+  HBRUSH For(COLORREF color) {
+    if (!brush_ || color_ != color) {
+      brush_.reset(CreateSolidBrush(color));
+      color_ = color;
+    }
+    return static_cast<HBRUSH>(brush_.get());
+  }
+
+ private:
+  UniqueBrush brush_;
+  COLORREF color_ = 0;
+};
 
 }  // namespace duskfall

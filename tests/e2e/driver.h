@@ -228,12 +228,13 @@ class Program {
     SendMessageW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));
   }
-  void SetPickerTime(const SYSTEMTIME& time) const {
-    // The picker reads the time from memory in the program's own process.
-    void* remote = VirtualAllocEx(process_, nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
-    WriteProcessMemory(process_, remote, &time, sizeof time, nullptr);
-    SendMessageW(Child(window_, DATETIMEPICK_CLASSW), DTM_SETSYSTEMTIME, GDT_VALID,
-                 reinterpret_cast<LPARAM>(remote));
+  // Sends a message whose lParam points to the data, which Wine does not carry across
+  // processes (a picker's time, a suggested rectangle): it is put in the program's own memory.
+  template <typename Data>
+  void SendWithData(HWND window, UINT message, WPARAM wParam, const Data& data) const {
+    void* remote = VirtualAllocEx(process_, nullptr, sizeof data, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(process_, remote, &data, sizeof data, nullptr);
+    SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(remote));
     VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
   }
   // Brings the main window forward and clicks into the minutes box; true once it has the focus.

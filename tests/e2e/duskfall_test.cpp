@@ -27,7 +27,11 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
     EXPECT_NE(program.AnswerMessageBox(), L"");
     EXPECT_TRUE(WaitUntil([&] { return HasFocus(program.Minutes()); }));
   }
-  SetText(program.Minutes(), L"1");  // a minute: the warning comes at once
+  // A fraction typed in the user's own format is taken; the locale group's is a comma.
+  wchar_t separator[8] = {}, *expected = _wgetenv(L"DUSKFALL_DECIMAL_SEPARATOR");
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+  ASSERT_STREQ(separator, expected ? expected : separator);
+  SetText(program.Minutes(), L"0" + std::wstring(separator) + L"9");  // warned at once
   PressKey(VK_TAB);
   ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(L"Set")); }));
   PressKey(VK_RETURN);  // presses the focused button
@@ -83,7 +87,7 @@ TEST(Duskfall, ThePointerCrossingAWidenedWindowIsNoTrayClick) {
   EXPECT_EQ(program.PopupMenu(), nullptr) << "the pointer opened the tray menu";
 }
 
-TEST(Duskfall, TheWindowReadsInOrderAndTheTrayIconComesBackAndBringsItBack) {
+TEST(Duskfall, TheTrayIconBringsTheWindowBackAndClosingItDuringTheMenuEndsTheProcess) {
   const Program program;
   // Screen readers name each input after the label before it, and Tab keeps its order.
   std::wstring order;  // front to back; a star marks a tab stop
@@ -99,10 +103,6 @@ TEST(Duskfall, TheWindowReadsInOrderAndTheTrayIconComesBackAndBringsItBack) {
   // Owned by a hidden window, it has no taskbar button; each input has its tooltip.
   EXPECT_NE(GetWindow(program.Window(), GW_OWNER), nullptr);
   EXPECT_EQ(SendMessageW(program.TopWindow(TOOLTIPS_CLASSW, false), TTM_GETTOOLCOUNT, 0, 0), 5);
-  // The shell forgets the icon, as when Explorer restarts, then announces its new taskbar.
-  ASSERT_TRUE(TrayIcon(program.Window(), NIM_DELETE));
-  PostMessageW(program.Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return TrayIcon(program.Window(), NIM_MODIFY); }));
   // A click and a double click on the icon bring the window back.
   for (const int clicks : {1, 2}) {
     program.Minimise();
@@ -121,6 +121,11 @@ TEST(Duskfall, TheWindowReadsInOrderAndTheTrayIconComesBackAndBringsItBack) {
   const POINT restore{(items.left + items.right) / 2, (3 * items.top + 5 * items.bottom) / 8};
   for (DWORD flags : {0, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) SendMouse(restore, flags);
   EXPECT_TRUE(WaitUntil([&] { return program.Restored(); }));
+  // Closed while the menu's loop runs, inside the shell's report, the window ends the process.
+  ClickTrayIcon(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  ASSERT_TRUE(WaitUntil([&] { return program.PopupMenu() != nullptr; }));
+  SendMessageW(program.Window(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.WaitForExit());
 }
 
 TEST(Duskfall, TheFileCarriesOneVersionAndAnIconDrawnForEverySize) {
@@ -150,8 +155,10 @@ TEST(Duskfall, TheFileCarriesOneVersionAndAnIconDrawnForEverySize) {
     return std::string(static_cast<const char*>(LockResource(LoadResource(file, found))),
                        SizeofResource(file, found));
   };
-  EXPECT_NE(resource(RT_MANIFEST).find("version=\"" + std::string(numbers) + "\""),
-            std::string::npos);
+  const std::string manifest = resource(RT_MANIFEST);
+  EXPECT_NE(manifest.find("version=\"" + std::string(numbers) + "\""), std::string::npos);
+  // Windows 10 and 11 are named, or Windows runs the program as on Vista.
+  EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos);
   const std::string group = resource(RT_GROUP_ICON);  // 6 bytes, then 14 for each image
   std::set<std::pair<int, int>> images;               // pixels (0 for 256), bits per pixel
   for (std::size_t at = 6; at + 14 <= group.size(); at += 14) {
@@ -164,7 +171,7 @@ TEST(Duskfall, TheFileCarriesOneVersionAndAnIconDrawnForEverySize) {
   FreeLibrary(file);
 }
 
-TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeAndOutlivesTheMainWindow) {
+TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeTakesANewDpiAndOutlivesTheMainWindow) {
   // Any program serves as the tool; a second Duskfall window shows that it was started.
   CreateDirectoryW(L"C:\\SysInfoTool", nullptr);
   ASSERT_TRUE(CopyFileW((Program::Directory() + L"\\Duskfall.exe").c_str(),
@@ -189,6 +196,13 @@ TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeAndOutlivesTheMainWindow) {
   PressKey(VK_ESCAPE);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
   ASSERT_TRUE(openAbout());
+  // Moved to a monitor at 150 %, each window takes the rectangle that Windows suggests.
+  for (const HWND window : {program.Window(), about}) {
+    const RECT suggested{50, 60, 720, 500};
+    RECT taken{};
+    program.SendWithData(window, WM_DPICHANGED, MAKEWPARAM(144, 144), suggested);
+    EXPECT_TRUE(GetWindowRect(window, &taken) && EqualRect(&taken, &suggested));
+  }
   // As task managers and session tools do: a sent WM_CLOSE, handled inside GetMessage.
   SendMessageW(program.Window(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(program.Window()));
@@ -203,8 +217,9 @@ TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeAndOutlivesTheMainWindow) {
 }
 
 // Run by tests/e2e/wine-run --poweroff, which checks from outside that the window closes and the
-// Wine session ends: arms a fixed-time count-down a few seconds ahead and leaves it running.
-TEST(PowerOff, ArmedAFewSecondsAhead) {
+// Wine session ends: arms a fixed-time count-down a few seconds ahead, restarts the taskbar, and
+// leaves it running.
+TEST(PowerOff, ArmedAFewSecondsAheadAndTheTaskbarRestarted) {
   Program program;
   program.ChooseMode(1);
   SYSTEMTIME now{};
@@ -212,9 +227,15 @@ TEST(PowerOff, ArmedAFewSecondsAhead) {
   const int seconds = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + 5) % 86400;
   const SYSTEMTIME target{
       1899, 12, 0, 30, WORD(seconds / 3600), WORD(seconds / 60 % 60), WORD(seconds % 60), 0};
-  program.SetPickerTime(target);
+  program.SendWithData(Child(program.Window(), DATETIMEPICK_CLASSW), DTM_SETSYSTEMTIME, GDT_VALID,
+                       target);
   PostMessageW(program.Button(L"Set"), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
+  // The shell forgets the icon, as when Explorer restarts, then announces its new taskbar: the
+  // icon comes back, and the count-down still fires.
+  ASSERT_TRUE(TrayIcon(program.Window(), NIM_DELETE));
+  PostMessageW(program.Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return TrayIcon(program.Window(), NIM_MODIFY); }));
   ASSERT_TRUE(
       CloseHandle(StartProcess(L"\"" + Program::Directory() + L"\\duskfall_e2e.exe\" --sentinel " +
                                std::to_wstring(reinterpret_cast<UINT_PTR>(program.Window())))))

@@ -26,9 +26,12 @@ add_test(NAME e2e.prefix-cleanup COMMAND ${run} --remove ${prefixes})
 add_test(NAME e2e.Duskfall COMMAND ${run} ${loader} ${driver} --gtest_filter=Duskfall.*)
 add_test(NAME e2e.RegistryContract
          COMMAND ${run} ${loader} ${driver} --gtest_filter=RegistryContract.*)
+# The minutes case again where a comma separates decimals: Wine follows the Unix locale.
+add_test(NAME e2e.DecimalComma COMMAND env LC_ALL=de_DE.UTF-8 DUSKFALL_DECIMAL_SEPARATOR=,
+         ${run} ${loader} ${driver} --gtest_filter=Duskfall.MinutesKeepTheFocus*)
 add_test(NAME e2e.PowerOff COMMAND ${run} --poweroff ${loader} ${driver})
 add_test(NAME e2e.Install COMMAND ${run} --install ${loader} ${driver} ${CMAKE_CPACK_COMMAND})
-set(groups e2e.Duskfall e2e.RegistryContract e2e.PowerOff e2e.Install)
+set(groups e2e.Duskfall e2e.RegistryContract e2e.DecimalComma e2e.PowerOff e2e.Install)
 set_tests_properties(e2e.prefix PROPERTIES FIXTURES_SETUP wine_prefix)
 set_tests_properties(e2e.prefix-cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix)
 set_tests_properties(${groups} PROPERTIES FIXTURES_REQUIRED wine_prefix)

@@ -177,13 +177,13 @@ struct FakeControl : ListControl, Timer {
   explicit FakeControl(Log& shared) : log(shared) {}
   Log& log;
   std::wstring text;
-  bool enabled = true;
+  bool enabled = true, refusesToRun = false;  // the latter: a timer Windows would not give
   std::uint32_t interval = 0;
   std::vector<std::wstring> items;
   std::wstring Text() const override { return text; }
   void SetText(const std::wstring& value) override { text = value; }
   bool Enabled() const override { return enabled; }
-  void SetEnabled(bool value) override { enabled = value; }
+  void SetEnabled(bool value) override { enabled = value && !refusesToRun; }
   void SetFocus() override { log.push_back("SetFocus " + std::string(text.begin(), text.end())); }
   void Clear() override { items.clear(), text.clear(), log.push_back("Clear"); }
   void AddItem(const std::wstring& item) override {

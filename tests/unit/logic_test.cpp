@@ -135,6 +135,10 @@ TEST(CountDown, AModeEnablesItsInputSetStartsItAndCancelGivesTheInputsBack) {
                     r.c.CmbFunction->Enabled(), r.factory.picker.enabled, r.c.TxtCount->Enabled()}),
         (std::array{true, false, true, mode == kModeFixedTime, mode == kModeRelativeTime}));
   }
+  Rig r;  // without a timer from Windows, Set refuses and says why
+  r.factory.timer.refusesToRun = true, r.StartWith(kModeRelativeTime, L"5");
+  EXPECT_EQ(r.sys.boxes, Shown(kMsgNoTimer, kMbIconHand, kMainTitle));
+  EXPECT_TRUE(!r.Running() && r.c.TxtCount->Enabled() && r.c.CmdSaS[0]->Text() == kCaptionSet);
 }
 
 TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOffAMinuteAfterTheWarning) {
@@ -275,11 +279,12 @@ TEST(Tray, ARefusedIconIsOfferedAgainEveryFewSecondsUntilTheShellHasIt) {
 }
 
 TEST(ContrastColors, HighContrastTakesTheThemesColorsAndTheNormalLookStays) {
-  const ThemeColors theme{0x00FF00, 0x000000};  // green text on a black face
+  // Neither black, white nor yellow: a fixed color in place of the theme's shows.
+  const ThemeColors theme{0x40C080, 0x603010};
   // clang-format off
   const std::vector<std::tuple<bool, TextColors, TextColors, SeparatorColors>> rows{
-      {false, {0x000000, 0x00FFFF}, {0x000000, 0x000000}, {0x808080, 0xFFFFFF}},
-      {true, {0x00FF00, 0x000000}, {0x00FF00, 0x000000}, {0x00FF00, 0x00FF00}}};
+      {false, {0x000000, 0x00FFFF}, {0x000000, 0x603010}, {0x808080, 0xFFFFFF}},
+      {true, {0x40C080, 0x603010}, {0x40C080, 0x603010}, {0x40C080, 0x40C080}}};
   // clang-format on
   for (const auto& [highContrast, caution, aboutLabel, separator] : rows) {
     EXPECT_EQ(CautionColors(highContrast, theme), caution);
