@@ -83,19 +83,5 @@ TEST_F(RegistryContract, StoredDataIsReadAsItsTypeSaysEvenFromAReadOnlyKey) {
   EXPECT_EQ(keyVal, L"");
 }
 
-TEST_F(RegistryContract, KeysAreMadeOnlyByCreatingThemAndReadOnlyKeysAreStillRead) {
-  const std::wstring nested = kKey + L"\\A\\B";
-  EXPECT_EQ(WriteMachineValue(Routines(), nested, L"v", L"1", kRegSz), kErrorFileNotFound);
-  CreateRegistryKey(Routines(), nested, kHkeyLocalMachineValue);
-  CreateRegistryKey(Routines(), nested, kHkeyLocalMachineValue);
-  EXPECT_EQ(WriteMachineValue(Routines(), nested, L"v", L"1", kRegSz), kErrorSuccess);
-  EXPECT_EQ(ReadString(L"v", kKey + L"\\a\\b"), L"1");
-  WriteMachineValue(Routines(), kKey, L"v", L"15", kRegSz);
-  MakeReadOnly(kContractKey);
-  EXPECT_EQ(WriteMachineValue(Routines(), kKey, L"v", L"20", kRegSz), kErrorAccessDenied);
-  EXPECT_EQ(ReadString(L"v"), L"15");
-  EXPECT_EQ(ReadString(L"missing") + ReadString(L"v", kKey + L"\\none"), L"");
-}
-
 }  // namespace
 }  // namespace duskfall::testing

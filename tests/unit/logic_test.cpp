@@ -5,10 +5,8 @@
 
 #include "about/about_window.h"
 #include "app/contrast_colors.h"
-#include "app/decimal_text.h"
 #include "app/texts.h"
 #include "fakes/fakes.h"
-#include "platform/unique_any.h"
 #include "power/power_off.h"
 #include "settings/logon_setting.h"
 #include "settings/settings_keys.h"
@@ -392,32 +390,6 @@ TEST(AboutWindow, ShowsTitleAndVersionStartsSystemInformationOrSaysItCannotAndOk
               L"About Duskfall|Duskfall|Version 1.0.2");
     about.cmdOK_Click();
     EXPECT_FALSE(r.about.loaded);
-  }
-}
-
-TEST(DecimalText, NegativeFractionsAndTheLimitsOfSixtyFourBits) {
-  EXPECT_EQ(FixedText(-0.25) + L" " + FixedText(-1e-20), L"-0.25 0");
-  EXPECT_EQ(ParseDecimalInteger(L"9223372036854775807"), INT64_MAX);
-  EXPECT_EQ(ParseDecimalInteger(L"-9223372036854775808"), INT64_MIN);
-  EXPECT_FALSE(ParseDecimalInteger(L"9223372036854775808") ||
-               ParseDecimalInteger(L"-9223372036854775809"));
-}
-
-TEST(UniqueAny, ClosesEachHandleOnceWhenReplacedMovedOrDropped) {
-  static std::vector<int> closed;
-  auto close = [](int handle) { closed.push_back(handle); };
-  {
-    UniqueAny<int, decltype(close)> first(1), second(2);
-    *first.put() = 3, first = std::move(second);
-  }
-  EXPECT_EQ(closed, (std::vector<int>{1, 3, 2}));
-}
-
-TEST(DateTimeScale, CountsDaysFromThe30thOfDecember1899BothWays) {
-  EXPECT_EQ(DateTime::FromCivil({1900, 1, 1, 12, 34, 56}), (DateTime{2, 45296}));
-  EXPECT_EQ(DateTime::FromCivil({2000, 3, 1}).days, 36586);
-  for (std::int32_t day = -109205; day <= 2958465; day += 997) {
-    EXPECT_EQ(DateTime::FromCivil(DateTime{day, 1}.ToCivil()), (DateTime{day, 1}));
   }
 }
 
