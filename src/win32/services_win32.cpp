@@ -120,31 +120,31 @@ void PutAnsi(const AnsiCodePage& ansi, CHAR (&field)[N], const std::array<wchar_
   field[N - 1] = '\0';
 }
 
+// The icon's record in the shell's layout, the first version's or the balloon's. The record's
+// size is that of the x86 layout; on x64 the shell expects the x64 size of the layout.
+template <typename Data>
+void PutRecord(const AnsiCodePage& ansi, const NotifyIconRecord& record, DWORD x64Size,
+               Data& data) {
+  data.cbSize = sizeof(void*) == 4 ? record.cbSize : x64Size;
+  data.hWnd = reinterpret_cast<HWND>(record.hWnd);
+  data.uID = record.uID;
+  data.uFlags = record.uFlags;
+  data.uCallbackMessage = record.uCallbackMessage;
+  data.hIcon = reinterpret_cast<HICON>(record.hIcon);
+  PutAnsi(ansi, data.szTip, record.szTip);
+}
+
 }  // namespace
 
 bool TrayWin32::Shell_NotifyIconA(std::uint32_t message, const NotifyIconRecord& record) {
   NotifyIconDataV1A data{};
-  // The record's size is that of the x86 layout; on x64 the shell expects the x64 size.
-  data.cbSize = sizeof(void*) == 4 ? record.cbSize : sizeof data;
-  data.hWnd = reinterpret_cast<HWND>(record.hWnd);
-  data.uID = record.uID;
-  data.uFlags = record.uFlags;
-  data.uCallbackMessage = record.uCallbackMessage;
-  data.hIcon = reinterpret_cast<HICON>(record.hIcon);
-  PutAnsi(ansi_, data.szTip, record.szTip);
+  PutRecord(ansi_, record, sizeof data, data);
   return ::Shell_NotifyIconA(message, reinterpret_cast<PNOTIFYICONDATAA>(&data)) != FALSE;
 }
 
 bool TrayWin32::Shell_NotifyIconA(std::uint32_t message, const NotifyIconBalloon& balloon) {
-  const NotifyIconRecord& record = balloon.icon;
   NOTIFYICONDATAA data{};
-  data.cbSize = sizeof(void*) == 4 ? record.cbSize : NOTIFYICONDATAA_V2_SIZE;
-  data.hWnd = reinterpret_cast<HWND>(record.hWnd);
-  data.uID = record.uID;
-  data.uFlags = record.uFlags;
-  data.uCallbackMessage = record.uCallbackMessage;
-  data.hIcon = reinterpret_cast<HICON>(record.hIcon);
-  PutAnsi(ansi_, data.szTip, record.szTip);
+  PutRecord(ansi_, balloon.icon, NOTIFYICONDATAA_V2_SIZE, data);
   PutAnsi(ansi_, data.szInfo, balloon.szInfo);
   data.uTimeout = balloon.uTimeout;
   PutAnsi(ansi_, data.szInfoTitle, balloon.szInfoTitle);
