@@ -30,7 +30,9 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
   // A fraction typed in the user's own format is taken; the locale group's is a comma.
   wchar_t separator[8] = {}, *expected = _wgetenv(L"DUSKFALL_DECIMAL_SEPARATOR");
   GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
-  ASSERT_STREQ(separator, expected ? expected : separator);
+  if (expected != nullptr) {
+    ASSERT_STREQ(separator, expected) << "the locale did not take";
+  }
   SetText(program.Minutes(), L"0" + std::wstring(separator) + L"9");  // warned at once
   PressKey(VK_TAB);
   ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(L"Set")); }));
