@@ -36,6 +36,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&commonControls);
   const bool registered =
       Form1Window::RegisterWindowClass(instance) && AboutWindow::RegisterWindowClass(instance);
+#ifdef DUSKFALL_FAIL_START
+  // Only in a build the tests break on purpose: the main window's class goes before the window.
+  UnregisterClassW(L"DuskfallForm1", instance);
+#endif
   UniqueWindow owner(registered ? CreateHiddenOwner(instance) : nullptr);
 
   AnsiCodePageWin32 ansi;

@@ -185,13 +185,14 @@ inline void ClickTrayIcon(DWORD down, DWORD up, int clicks = 1) {
 }
 
 // A Duskfall.exe started at construction, by default the one next to the driver, and ended when
-// the object goes.
+// the object goes. Unless told it will fail, its start-up must end with its main window.
 class Program {
  public:
-  explicit Program(const std::wstring& commandLine = L"\"" + Directory() + L"\\Duskfall.exe\"")
+  explicit Program(const std::wstring& commandLine = L"\"" + Directory() + L"\\Duskfall.exe\"",
+                   bool startsUp = true)
       : process_(StartProcess(commandLine)) {
     // Start-up is over once the mode list holds its entries.
-    EXPECT_TRUE(WaitUntil([&] {
+    EXPECT_TRUE(!startsUp || WaitUntil([&] {
       window_ = e2e::TopWindow(GetProcessId(process_), L"DuskfallForm1", false);
       return window_ && SendMessageW(Child(window_, L"ComboBox"), CB_GETCOUNT, 0, 0) == 3;
     })) << "the main window did not appear";
@@ -210,7 +211,10 @@ class Program {
   }
   HWND Window() const { return window_; }  // the main window, once start-up is over
   bool Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
-  bool WaitForExit() const { return WaitForSingleObject(process_, 30000) == WAIT_OBJECT_0; }
+  bool WaitForExit(DWORD* exitCode = nullptr) const {
+    return WaitForSingleObject(process_, 30000) == WAIT_OBJECT_0 &&
+           (exitCode == nullptr || GetExitCodeProcess(process_, exitCode));
+  }
   HWND TopWindow(const wchar_t* windowClass, bool visible = true) const {
     return e2e::TopWindow(GetProcessId(process_), windowClass, visible);
   }

@@ -58,6 +58,14 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
   EXPECT_TRUE(WaitUntil([&] { return !program.CountingDown() && balloon().empty(); }));
 }
 
+TEST(Duskfall, AStartWithoutItsWindowSaysSoAndEndsWithAnErrorCode) {
+  // The broken build of tests/imports loses its main window's class before making the window.
+  const Program broken(L"\"" + Program::Directory() + L"\\duskfall_broken.exe\"", false);
+  EXPECT_EQ(broken.AnswerMessageBox(), kMsgStartFailed);
+  DWORD exitCode = 0;
+  EXPECT_TRUE(broken.WaitForExit(&exitCode) && exitCode == 1) << exitCode;
+}
+
 TEST(Duskfall, TheTrayIconBringsTheWindowBackAndClosingItDuringTheMenuEndsTheProcess) {
   const Program program;
   // Screen readers name each input after the label before it, and Tab keeps its order.

@@ -10,7 +10,7 @@ target_include_directories(duskfall_e2e PRIVATE tests)
 target_compile_options(duskfall_e2e PRIVATE ${duskfall_warnings})
 target_link_libraries(duskfall_e2e PRIVATE duskfall_win32 GTest::gtest version)
 target_link_options(duskfall_e2e PRIVATE -static)
-add_dependencies(duskfall_e2e Duskfall)
+add_dependencies(duskfall_e2e Duskfall duskfall_broken)
 
 # x86 programs run in the same 64-bit prefix, through WoW64, with Wine's 32-bit loader.
 set(loader /usr/lib/wine/wine$<$<EQUAL:${CMAKE_SIZEOF_VOID_P},8>:64>)
