@@ -31,7 +31,9 @@ bool Form1::FiresWithinAMinute(DateTime now) const {
 }
 
 void Form1::WarnOfLastMinute(DateTime now) {
-  if (warned_ || !FiresWithinAMinute(now)) return;
+  // The shell shows a balloon only over an icon it has: while the icon is still being offered,
+  // as at a logon where the shell is slow, the warning waits for it.
+  if (warned_ || c_.TrayRetry->Enabled() || !FiresWithinAMinute(now)) return;
   warned_ = true;
   // A shell that refuses the balloon is not asked again; the count-down goes on either way.
   s_.tray.Shell_NotifyIconA(kNimModify,

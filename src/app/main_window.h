@@ -91,6 +91,7 @@ class Form1 {
  private:
   void FillModeList();
   void AddTrayIcon();
+  void IconTaken();
   void StartPath();
   void CancelPath();
   void Restore();

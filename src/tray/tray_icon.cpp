@@ -30,7 +30,7 @@ void Form1::AddTrayIcon() {
   // At logon the shell may not answer in time: a refused icon is offered again until the shell
   // takes it, so that a resumed count-down never runs without an icon to cancel it from.
   if (s_.tray.Shell_NotifyIconA(kNimAdd, module_.TrayIconData)) {
-    c_.TrayRetry->SetEnabled(false);
+    IconTaken();
     return;
   }
   c_.TrayRetry->SetInterval(kTrayRetryInterval);
@@ -42,8 +42,14 @@ void Form1::TrayRetry_Timer() {
   // modify of it succeeds.
   if (s_.tray.Shell_NotifyIconA(kNimAdd, module_.TrayIconData) ||
       s_.tray.Shell_NotifyIconA(kNimModify, module_.TrayIconData)) {
-    c_.TrayRetry->SetEnabled(false);
+    IconTaken();
   }
+}
+
+void Form1::IconTaken() {
+  c_.TrayRetry->SetEnabled(false);
+  // A last-minute warning held back while the shell had no icon to show it over goes out now.
+  if (c_.TMCounter->Enabled()) WarnOfLastMinute(s_.system.LocalNow());
 }
 
 void Form1::TaskbarCreated() {

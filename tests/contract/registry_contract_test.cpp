@@ -21,11 +21,6 @@ class RegistryContract : public ::testing::Test {
   }
   void TearDown() override { EXPECT_EQ(OpenHandles(), 0) << "a key left open"; }
   static Registry Routines() { return Registry{BackendApi(), BackendAnsi()}; }
-  std::wstring ReadString(const std::wstring& name, const std::wstring& key = kKey) {
-    std::wstring text = L"old";
-    ReadRegistryString(Routines(), L"-2147483646", key, name, text);
-    return text;
-  }
 };
 
 TEST_F(RegistryContract, WrittenValuesReadBackByTheirNameInAnyCase) {
@@ -39,7 +34,9 @@ TEST_F(RegistryContract, WrittenValuesReadBackByTheirNameInAnyCase) {
   for (auto [name, value, type, read] : rows) {
     WriteMachineValue(Routines(), kKey, name, value, type);
     for (wchar_t& c : name) c = std::towupper(c);
-    EXPECT_EQ(ReadString(name), read) << name;
+    std::wstring text = L"old";
+    ReadRegistryString(Routines(), L"-2147483646", kKey, name, text);
+    EXPECT_EQ(text, read) << name;
   }
 }
 

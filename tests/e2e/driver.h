@@ -210,7 +210,6 @@ class Program {
     return path;
   }
   HWND Window() const { return window_; }  // the main window, once start-up is over
-  bool Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
   bool WaitForExit(DWORD* exitCode = nullptr) const {
     return WaitForSingleObject(process_, 30000) == WAIT_OBJECT_0 &&
            (exitCode == nullptr || GetExitCodeProcess(process_, exitCode));

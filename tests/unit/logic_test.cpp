@@ -248,11 +248,10 @@ TEST(Tray, MouseReportsAndMenuCommandsActOnTheWindowAndANewTaskbarGetsTheSameIco
     r.self.state = state, r.form.Form_Resize();
     EXPECT_EQ(r.self.visible, state != WindowState::kMinimized);
   }
-  r.form.mpoprestore_Click();
-  EXPECT_TRUE(r.self.visible && r.self.state == WindowState::kNormal);
   r.form.mpopabout_Click(), r.form.mpopabout_Click();
   EXPECT_TRUE(r.about.visible && r.about.loads == 1);
-  r.log.clear(), r.form.TaskbarCreated(), r.form.mpopexit_Click();
+  // Idle with a minute in the box, the icon comes back without a warning.
+  r.Choose(kModeRelativeTime), r.log.clear(), r.form.TaskbarCreated(), r.form.mpopexit_Click();
   EXPECT_EQ(r.log, (Log{"Shell_NotifyIconA 0", "Shell_NotifyIconA 2", "Form1.Unload"}));
   const NotifyIconRecord& record = r.sys.tray.at(1);  // added again as first filled
   EXPECT_EQ(std::pair(record.hWnd, record.hIcon), std::pair(r.self.Handle(), r.self.IconHandle()));
@@ -260,13 +259,14 @@ TEST(Tray, MouseReportsAndMenuCommandsActOnTheWindowAndANewTaskbarGetsTheSameIco
             std::wstring(L"Qorvelix Duskfall") + L'\0' + std::wstring(46, L' '));
 }
 
-TEST(Tray, ARefusedIconIsOfferedAgainEveryFewSecondsUntilTheShellHasIt) {
+TEST(Tray, ARefusedIconIsOfferedAgainUntilTheShellHasItAndALogonWarningWaitsForIt) {
   Rig r(false);
-  r.sys.failWith["Shell_NotifyIconA"] = {1460, true};  // the shell does not answer in time
+  r.registry.Put(kSettings, kMinutes, kRegSz, Sz("1"));  // resumed in its last minute
+  r.sys.failWith["Shell_NotifyIconA"] = {1460, true};    // the shell does not answer in time
   r.Start(), r.form.TrayRetry_Timer();
-  EXPECT_TRUE(r.trayRetry.enabled && r.trayRetry.interval == 5000);
+  EXPECT_TRUE(r.trayRetry.enabled && r.trayRetry.interval == 5000 && r.sys.balloons.empty());
   r.sys.failWith.clear(), r.form.TrayRetry_Timer();
-  EXPECT_FALSE(r.trayRetry.enabled);
+  EXPECT_TRUE(!r.trayRetry.enabled && r.sys.balloons.size() == 1);
   r.sys.failWith["Shell_NotifyIconA"] = {1460, true}, r.form.TaskbarCreated();
   EXPECT_TRUE(r.trayRetry.enabled);
   // An add that timed out may still have reached the shell: then only a modify succeeds.
