@@ -3,15 +3,10 @@
 # win32 likewise. The installer's script is packaging/NSIS.template.in.
 install(TARGETS Duskfall RUNTIME DESTINATION .)
 
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-  set(package_platform win64)
-  # The installer runs as a 64-bit program, so it sees the 64-bit Program Files and registry
-  # view that the x64 program uses.
-  set(CPACK_DUSKFALL_BITS 64)
-else()
-  set(package_platform win32)
-  set(CPACK_DUSKFALL_BITS 32)
-endif()
+# The installer has the program's bitness: the x64 one sees the 64-bit Program Files and registry
+# view that the x64 program uses.
+set(package_platform win${duskfall_bits})
+set(CPACK_DUSKFALL_BITS ${duskfall_bits})
 
 set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_GENERATOR ZIP NSIS)

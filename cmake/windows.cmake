@@ -58,13 +58,16 @@ add_executable(Duskfall WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp
                ${CMAKE_BINARY_DIR}/res/duskfall.rc)
 target_compile_options(Duskfall PRIVATE ${duskfall_warnings} ${size_options})
 target_link_libraries(Duskfall PRIVATE duskfall_win32)
-# The header names the oldest Windows each build runs on (see the README's "Runs on"): XP (5.1) for
-# x86, and for x64 the first x64 Windows, XP Professional x64 Edition (5.2).
+# Each build's name, its bitness (which the packages' names and installers take) and the oldest
+# Windows it runs on, named in the header (see the README's "Runs on"): XP (5.1) for x86, and for
+# x64 the first x64 Windows, XP Professional x64 Edition (5.2).
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   set(duskfall_build x64)
+  set(duskfall_bits 64)
   set(windows_minor 2)
 else()
   set(duskfall_build x86)
+  set(duskfall_bits 32)
   set(windows_minor 1)
 endif()
 # No time stamp in the header: two builds of one commit give the same bytes.
