@@ -8,6 +8,11 @@ target_compile_definitions(duskfall_logic PRIVATE ${duskfall_windows_definitions
 # Small and without exceptions: see src/win32/lean_runtime.cpp.
 set(size_options -Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
     -fno-threadsafe-statics)
+# The x86 build's DWARF unwind tables serve only C++ exceptions, which the program never throws:
+# without them it is 14 KiB smaller. (x64 keeps its tables: Windows unwinds x64 code by them.)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  list(APPEND size_options -fno-asynchronous-unwind-tables -fno-unwind-tables)
+endif()
 # The same commit builds to the same bytes in any folder: no build path reaches the objects (for
 # __FILE__ and the like), and the executable's PE header carries no link time.
 list(APPEND size_options -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=
