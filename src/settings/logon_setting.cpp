@@ -16,11 +16,37 @@ std::wstring QuotedCommandPath(const std::wstring& path) {
   return L"\"" + path + L"\"";
 }
 
+std::int32_t StoreLogonSetting(Registry registry, const std::wstring& minutes) {
+  std::wstring path;
+  ReadRegistryString(registry, kMachineRootText, kAppPathsKey, L"", path);
+  std::wstring previousMinutes;
+  ReadRegistryString(registry, kMachineRootText, kSettingsKey, kStoredMinutesValue,
+                     previousMinutes);
+  const std::int32_t minutesStatus =
+      WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, minutes, kRegSz);
+  if (minutesStatus != kErrorSuccess) return minutesStatus;
+  const std::int32_t runStatus =
+      WriteMachineValue(registry, kRunKey, kRunValue, QuotedCommandPath(path), kRegSz);
+  if (runStatus != kErrorSuccess) {
+    // Half a setting would resume at a manual start but never at logon: take it back.
+    WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, previousMinutes, kRegSz);
+  }
+  return runStatus;
+}
+
+std::int32_t ClearLogonSetting(Registry registry) {
+  const std::int32_t minutesStatus =
+      WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, L"", kRegSz);
+  const std::int32_t runStatus = WriteMachineValue(registry, kRunKey, kRunValue, L"", kRegSz);
+  for (const std::int32_t status : {minutesStatus, runStatus}) {
+    if (status != kErrorSuccess && status != kErrorFileNotFound) return status;
+  }
+  return kErrorSuccess;
+}
+
 void Form1::mpopdsk_Click() {
   const Registry registry{s_.registry, s_.ansi};
   if (c_.mpopdsk->Text() == kMenuSetDuskfall) {
-    std::wstring path;
-    ReadRegistryString(registry, kMachineRootText, kAppPathsKey, L"", path);
     const std::optional<double> minutes =
         ParseLocaleNumber(c_.TxtCount->Text(), s_.system.DecimalSeparator());
     if (!(c_.TxtCount->Enabled() && minutes && *minutes > 0.0)) {
@@ -28,19 +54,7 @@ void Form1::mpopdsk_Click() {
               kMbIconInformation);
       return;
     }
-    std::wstring previousMinutes;
-    ReadRegistryString(registry, kMachineRootText, kSettingsKey, kStoredMinutesValue,
-                       previousMinutes);
-    const bool minutesStored = WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue,
-                                                 c_.TxtCount->Text(), kRegSz) == kErrorSuccess;
-    const bool runStored =
-        minutesStored && WriteMachineValue(registry, kRunKey, kRunValue, QuotedCommandPath(path),
-                                           kRegSz) == kErrorSuccess;
-    if (!runStored) {
-      // Half a setting would resume at a manual start but never at logon: take it back.
-      if (minutesStored) {
-        WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, previousMinutes, kRegSz);
-      }
+    if (StoreLogonSetting(registry, c_.TxtCount->Text()) != kErrorSuccess) {
       MainBox(kMsgLogonNotStored, kMbIconInformation);
       return;
     }
@@ -49,12 +63,7 @@ void Form1::mpopdsk_Click() {
     return;
   }
 
-  // A settings key that does not exist holds no setting: nothing to empty there.
-  const std::int32_t minutesStatus =
-      WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, L"", kRegSz);
-  const std::int32_t runStatus = WriteMachineValue(registry, kRunKey, kRunValue, L"", kRegSz);
-  const bool cleared = (minutesStatus == kErrorSuccess || minutesStatus == kErrorFileNotFound) &&
-                       (runStatus == kErrorSuccess || runStatus == kErrorFileNotFound);
+  const bool cleared = ClearLogonSetting(registry) == kErrorSuccess;
   if (cleared) c_.mpopdsk->SetText(kMenuSetDuskfall);
   c_.CmdSaS[0]->SetText(kCaptionCancel);
   CmdSaS_Click(0);

@@ -82,6 +82,26 @@ std::int32_t RegistryWin32::RegSetValueExA(RegKey key, const std::string& valueN
   return ::RegSetValueExA(AsKey(key), valueName.c_str(), 0, type, data, size);
 }
 
+std::int32_t RegistryWin32::RegDeleteValueA(RegKey key, const std::string& valueName) {
+  return ::RegDeleteValueA(AsKey(key), valueName.c_str());
+}
+
+std::int32_t RegistryWin32::RegDeleteKeyA(RegKey root, const std::string& subKey) {
+  return ::RegDeleteKeyA(AsKey(root), subKey.c_str());
+}
+
+std::int32_t RegistryWin32::RegQueryInfoKeyA(RegKey key, std::uint32_t* subKeys,
+                                             std::uint32_t* values) {
+  DWORD subKeyCount = 0;
+  DWORD valueCount = 0;
+  const LONG status =
+      ::RegQueryInfoKeyA(AsKey(key), nullptr, nullptr, nullptr, &subKeyCount, nullptr, nullptr,
+                         &valueCount, nullptr, nullptr, nullptr, nullptr);
+  *subKeys = subKeyCount;
+  *values = valueCount;
+  return status;
+}
+
 std::int32_t RegistryWin32::RegCloseKey(RegKey key) { return ::RegCloseKey(AsKey(key)); }
 
 namespace {

@@ -185,6 +185,33 @@ TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeTakesANewDpiAndOutlivesTheMain
   EXPECT_TRUE(program.WaitForExit());
 }
 
+// The copy that the tray item starts as administrator, started here as Windows would start it:
+// its exit code, and the minutes and Run command it leaves.
+TEST(Duskfall, TheHelperModeWritesBothValuesOrNoneAndAnyOtherArgumentsStartTheProgram) {
+  const std::wstring program = Program::Directory() + L"\\Duskfall.exe", no = kMissing;
+  WriteString(kAppPathsKey, L"", program);
+  const auto run = [&](const std::wstring& arguments) {
+    DWORD exitCode = 99;
+    const HANDLE process =
+        StartProcess(L"\"" + program + L"\" --elevated-logon-setting" + arguments);
+    EXPECT_EQ(WaitForSingleObject(process, 30000), WAIT_OBJECT_0) << "it must end by itself";
+    GetExitCodeProcess(process, &exitCode);
+    CloseHandle(process);
+    return std::to_wstring(exitCode) + L" " + ReadString(kSettingsKey, kMinutesValue) + L"|" +
+           ReadString(kRunKey, L"Duskfall");
+  };
+  for (const wchar_t* refused : {L"", L" set 0", L" Set 45", L" set 45 C:\\other.exe"}) {
+    EXPECT_EQ(run(refused), L"1 " + no + L"|" + no) << refused;
+  }
+  MakeKeyReadOnly(kRunKey);  // the minutes written first are taken back
+  EXPECT_EQ(run(L" set 45"), L"2 |" + no);
+  MakeKeyWritable(kRunKey);
+  EXPECT_EQ(run(L" set 45"), L"0 45|" + program);
+  EXPECT_EQ(run(L" clear"), L"0 |");
+  EXPECT_EQ(run(L" remove"), L"0 " + no + L"|" + no);
+  const Program ordinary(L"\"" + program + L"\" --elevated-logon-setting-x set 45");
+}
+
 // Run by tests/e2e/wine-run --poweroff, which checks from outside that the window closes and the
 // Wine session ends: arms a fixed-time count-down a few seconds ahead, restarts the taskbar, and
 // leaves it running.

@@ -78,6 +78,22 @@ struct FakeRegistry : RegistryApi {
     keys[handles.at(key).first][Lower(name)] = {type, Bytes(data, data + size)};
     return kErrorSuccess;
   }
+  std::int32_t RegDeleteValueA(RegKey key, const std::string& name) override {
+    if (!(handles.at(key).second & kKeySetValue)) return kErrorAccessDenied;
+    return keys[handles.at(key).first].erase(Lower(name)) ? kErrorSuccess : kErrorFileNotFound;
+  }
+  std::int32_t RegDeleteKeyA(RegKey, const std::string& key) override {
+    if (readOnly.count(Lower(key))) return kErrorAccessDenied;
+    return keys.erase(Lower(key)) ? kErrorSuccess : kErrorFileNotFound;
+  }
+  std::int32_t RegQueryInfoKeyA(RegKey key, std::uint32_t* subKeys,
+                                std::uint32_t* values) override {
+    const std::string& path = handles.at(key).first;
+    *subKeys = static_cast<std::uint32_t>(std::ranges::count_if(
+        keys, [&](const auto& entry) { return entry.first.starts_with(path + "\\"); }));
+    *values = static_cast<std::uint32_t>(keys[path].size());
+    return kErrorSuccess;
+  }
   std::int32_t RegCloseKey(RegKey key) override {
     if (log != nullptr) log->push_back("RegCloseKey");
     return handles.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
