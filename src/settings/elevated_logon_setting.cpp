@@ -23,17 +23,19 @@ bool SameText(std::wstring_view a, std::wstring_view b) {
   return true;
 }
 
-// A value that is not there counts as deleted.
+bool Succeeded(std::int32_t status) {
+  return status == kErrorSuccess || status == kErrorFileNotFound;  // nothing there to delete
+}
+
 std::int32_t DeleteMachineValue(Registry registry, const std::wstring& keyPath,
                                 const std::wstring& valueName) {
   RegKey key = 0;
   const std::int32_t openStatus = registry.api.RegOpenKeyExA(
       kHkeyLocalMachine, registry.ansi.ToAnsi(keyPath), 0, kKeyAccess, &key);
-  if (openStatus == kErrorFileNotFound) return kErrorSuccess;
   if (openStatus != kErrorSuccess || key == 0) return openStatus;
   const std::int32_t status = registry.api.RegDeleteValueA(key, registry.ansi.ToAnsi(valueName));
   registry.api.RegCloseKey(key);
-  return status == kErrorFileNotFound ? kErrorSuccess : status;
+  return status;
 }
 
 void DeleteKeyIfEmpty(Registry registry, const std::wstring& keyPath) {
@@ -60,9 +62,11 @@ bool RunValueIsOurs(Registry registry, const std::wstring& program) {
   registry.api.RegCloseKey(key);
   if (status != kErrorSuccess || std::holds_alternative<std::int32_t>(value)) return false;
   const auto* text = std::get_if<std::wstring>(&value);
-  const std::wstring command = text != nullptr ? *text : L"";
-  return command.empty() || (!program.empty() && (SameText(command, program) ||
-                                                  SameText(command, L"\"" + program + L"\"")));
+  std::wstring_view command = text != nullptr ? std::wstring_view(*text) : std::wstring_view();
+  if (command.size() >= 2 && command.front() == L'"' && command.back() == L'"') {
+    command = command.substr(1, command.size() - 2);
+  }
+  return (text == nullptr || text->empty()) || (!program.empty() && SameText(command, program));
 }
 
 }  // namespace
@@ -70,23 +74,18 @@ bool RunValueIsOurs(Registry registry, const std::wstring& program) {
 std::int32_t RemoveLogonSetting(Registry registry) {
   std::wstring program;
   ReadRegistryString(registry, kMachineRootText, kAppPathsKey, L"", program);
-  RegKey settings = 0;
-  registry.api.RegOpenKeyExA(kHkeyLocalMachine, registry.ansi.ToAnsi(kSettingsKey), 0, kKeyRead,
-                             &settings);
-  RegValue stored;
-  const bool minutesThere =
-      settings != 0 && ReadTypedValue(registry, settings, kStoredMinutesValue, stored) == 0;
-  if (settings != 0) registry.api.RegCloseKey(settings);
-
+  std::wstring previousMinutes;
+  ReadRegistryString(registry, kMachineRootText, kSettingsKey, kStoredMinutesValue,
+                     previousMinutes);
   const std::int32_t minutesStatus =
       DeleteMachineValue(registry, kSettingsKey, kStoredMinutesValue);
-  if (minutesStatus != kErrorSuccess) return minutesStatus;
+  if (!Succeeded(minutesStatus)) return minutesStatus;
   if (RunValueIsOurs(registry, program)) {
     const std::int32_t runStatus = DeleteMachineValue(registry, kRunKey, kRunValue);
-    if (runStatus != kErrorSuccess) {
+    if (!Succeeded(runStatus)) {
       // Neither half goes alone.
-      if (minutesThere) {
-        WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, stored, kRegSz);
+      if (minutesStatus == kErrorSuccess) {
+        WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, previousMinutes, kRegSz);
       }
       return runStatus;
     }

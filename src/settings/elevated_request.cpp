@@ -8,9 +8,8 @@ namespace duskfall {
 
 namespace {
 
-constexpr wchar_t kVerbSet[] = L"set";
-constexpr wchar_t kVerbClear[] = L"clear";
-constexpr wchar_t kVerbRemove[] = L"remove";
+// Indexed by ElevatedVerb.
+constexpr const wchar_t* kVerbs[] = {L"set", L"clear", L"remove"};
 
 bool MenuWouldTake(const std::wstring& minutes, std::wstring_view decimalSeparator) {
   const std::optional<double> number = ParseLocaleNumber(minutes, decimalSeparator);
@@ -19,8 +18,8 @@ bool MenuWouldTake(const std::wstring& minutes, std::wstring_view decimalSeparat
 
 // Quoted by the rules that CommandLineToArgvW and the C runtime read: backslashes count only
 // before a quote, where each is doubled, and a quote inside is escaped.
-std::wstring QuotedArgument(const std::wstring& text) {
-  std::wstring quoted = L"\"";
+void AppendQuoted(std::wstring& line, const std::wstring& text) {
+  line.push_back(L'"');
   std::size_t backslashes = 0;
   for (const wchar_t c : text) {
     if (c == L'\\') {
@@ -28,13 +27,12 @@ std::wstring QuotedArgument(const std::wstring& text) {
       continue;
     }
     const std::size_t copies = c == L'"' ? 2 * backslashes + 1 : backslashes;
-    quoted.append(copies, L'\\');
-    quoted.push_back(c);
+    line.append(copies, L'\\');
+    line.push_back(c);
     backslashes = 0;
   }
-  quoted.append(2 * backslashes, L'\\');
-  quoted.push_back(L'"');
-  return quoted;
+  line.append(2 * backslashes, L'\\');
+  line.push_back(L'"');
 }
 
 }  // namespace
@@ -44,24 +42,29 @@ StartArguments ReadStartArguments(const std::vector<std::wstring>& arguments,
   StartArguments start;
   if (arguments.empty() || arguments[0] != kElevatedSwitch) return start;
   start.kind = StartKind::kRefusedRequest;
-  if (arguments.size() == 3 && arguments[1] == kVerbSet &&
-      MenuWouldTake(arguments[2], decimalSeparator)) {
+  for (const ElevatedVerb verb :
+       {ElevatedVerb::kSet, ElevatedVerb::kClear, ElevatedVerb::kRemove}) {
+    if (arguments.size() < 2 || arguments[1] != kVerbs[static_cast<int>(verb)]) continue;
+    // Only "set" takes minutes, and only minutes that the menu item would take.
+    const bool set = verb == ElevatedVerb::kSet;
+    if (arguments.size() != (set ? 3u : 2u)) continue;
+    if (set && !MenuWouldTake(arguments[2], decimalSeparator)) continue;
     start.kind = StartKind::kElevatedRequest;
-    start.request = {ElevatedVerb::kSet, arguments[2]};
-  }
-  if (arguments.size() == 2 && (arguments[1] == kVerbClear || arguments[1] == kVerbRemove)) {
-    start.kind = StartKind::kElevatedRequest;
-    start.request.verb = arguments[1] == kVerbClear ? ElevatedVerb::kClear : ElevatedVerb::kRemove;
+    start.request.verb = verb;
+    if (set) start.request.minutes = arguments[2];
   }
   return start;
 }
 
 std::wstring ElevatedParameters(const ElevatedRequest& request) {
-  std::wstring parameters = std::wstring(kElevatedSwitch) + L" ";
+  std::wstring parameters = kElevatedSwitch;
+  parameters.push_back(L' ');
+  parameters.append(kVerbs[static_cast<int>(request.verb)]);
   if (request.verb == ElevatedVerb::kSet) {
-    return parameters + kVerbSet + L" " + QuotedArgument(request.minutes);
+    parameters.push_back(L' ');
+    AppendQuoted(parameters, request.minutes);
   }
-  return parameters + (request.verb == ElevatedVerb::kClear ? kVerbClear : kVerbRemove);
+  return parameters;
 }
 
 }  // namespace duskfall

@@ -3,11 +3,26 @@
 #include "app/main_window.h"
 #include "app/minutes_conversion.h"
 #include "app/texts.h"
+#include "settings/elevated_logon_setting.h"
 #include "settings/logon_setting.h"
 #include "settings/registry_routines.h"
 #include "settings/settings_keys.h"
 
 namespace duskfall {
+
+namespace {
+
+// A write refused for want of rights, where Windows can give them with the user's consent, is
+// done again by a copy of the program that runs as administrator.
+bool WrittenWithConsent(SystemApi& system, std::int32_t status, const ElevatedRequest& request) {
+  if (status == kErrorSuccess) return true;
+  if (status != kErrorAccessDenied || !ItemAsksForConsent(system.ElevationState())) return false;
+  return system.RunElevated(ElevatedParameters(request)) == std::uint32_t{kExitDone};
+}
+
+}  // namespace
+
+bool ItemAsksForConsent(Elevation elevation) { return elevation == Elevation::kLimited; }
 
 std::wstring QuotedCommandPath(const std::wstring& path) {
   const bool quoted = path.size() >= 2 && path.front() == L'"' && path.back() == L'"';
@@ -35,13 +50,19 @@ std::int32_t StoreLogonSetting(Registry registry, const std::wstring& minutes) {
 }
 
 std::int32_t ClearLogonSetting(Registry registry) {
+  std::wstring previousMinutes;
+  ReadRegistryString(registry, kMachineRootText, kSettingsKey, kStoredMinutesValue,
+                     previousMinutes);
   const std::int32_t minutesStatus =
       WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, L"", kRegSz);
+  if (minutesStatus != kErrorSuccess && minutesStatus != kErrorFileNotFound) return minutesStatus;
   const std::int32_t runStatus = WriteMachineValue(registry, kRunKey, kRunValue, L"", kRegSz);
-  for (const std::int32_t status : {minutesStatus, runStatus}) {
-    if (status != kErrorSuccess && status != kErrorFileNotFound) return status;
+  if (runStatus == kErrorSuccess || runStatus == kErrorFileNotFound) return kErrorSuccess;
+  // A setting that could not be cleared stays whole, as it was.
+  if (minutesStatus == kErrorSuccess) {
+    WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, previousMinutes, kRegSz);
   }
-  return kErrorSuccess;
+  return runStatus;
 }
 
 void Form1::mpopdsk_Click() {
@@ -54,7 +75,8 @@ void Form1::mpopdsk_Click() {
               kMbIconInformation);
       return;
     }
-    if (StoreLogonSetting(registry, c_.TxtCount->Text()) != kErrorSuccess) {
+    const std::int32_t status = StoreLogonSetting(registry, c_.TxtCount->Text());
+    if (!WrittenWithConsent(s_.system, status, {ElevatedVerb::kSet, c_.TxtCount->Text()})) {
       MainBox(kMsgLogonNotStored, kMbIconInformation);
       return;
     }
@@ -63,7 +85,8 @@ void Form1::mpopdsk_Click() {
     return;
   }
 
-  const bool cleared = ClearLogonSetting(registry) == kErrorSuccess;
+  const bool cleared =
+      WrittenWithConsent(s_.system, ClearLogonSetting(registry), {ElevatedVerb::kClear, L""});
   if (cleared) c_.mpopdsk->SetText(kMenuSetDuskfall);
   c_.CmdSaS[0]->SetText(kCaptionCancel);
   CmdSaS_Click(0);

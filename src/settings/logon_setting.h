@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/system_api.h"
 #include "settings/registry_routines.h"
 
 namespace duskfall {
@@ -13,13 +14,17 @@ namespace duskfall {
 // already; an empty path stays empty.
 std::wstring QuotedCommandPath(const std::wstring& path);
 
+// Whether the tray item asks Windows for consent when its writes are refused: only with a
+// limited token on a Windows with User Account Control. The item then carries the shield.
+bool ItemAsksForConsent(Elevation elevation);
+
 // Stores the standing count-down: the minutes, then the Run value with the program's path from
 // App Paths. When the second write fails, the first is taken back. The status of the write that
 // failed, or 0.
 std::int32_t StoreLogonSetting(Registry registry, const std::wstring& minutes);
 
-// Empties both values; a key that does not exist holds nothing to empty. The status of the
-// first write that failed, or 0.
+// Empties both values; a key that does not exist holds nothing to empty. When the second write
+// fails, the first is taken back. The status of the write that failed, or 0.
 std::int32_t ClearLogonSetting(Registry registry);
 
 }  // namespace duskfall

@@ -35,9 +35,8 @@ HWND CreateHiddenOwner(HINSTANCE instance) {
 
 // The arguments after the program's name, as the C runtime split the command line.
 std::vector<std::wstring> ProgramArguments() {
-  std::vector<std::wstring> arguments;
-  for (int i = 1; __wargv != nullptr && i < __argc; ++i) arguments.emplace_back(__wargv[i]);
-  return arguments;
+  if (__wargv == nullptr || __argc < 1) return {};
+  return std::vector<std::wstring>(__wargv + 1, __wargv + __argc);
 }
 
 }  // namespace

@@ -74,6 +74,8 @@ class SystemWin32 : public SystemApi {
   double TwipsPerPixelX() override;
   bool StartProgram(const std::wstring& path) override;
   bool FileExists(const std::wstring& path) override;
+  Elevation ElevationState() override;
+  std::optional<std::uint32_t> RunElevated(const std::wstring& parameters) override;
 };
 
 }  // namespace duskfall
