@@ -197,6 +197,8 @@ TEST(Duskfall, TheHelperModeWritesBothValuesOrNoneAndAnyOtherArgumentsStartThePr
     return std::to_wstring(exitCode) + L" " + ReadString(kSettingsKey, kMinutesValue) + L"|" +
            ReadString(kRunKey, L"Duskfall");
   };
+  // Nothing stored, the keys go: the settings key must be made again.
+  EXPECT_EQ(run(L" remove"), L"0 <missing>|<missing>");
   EXPECT_EQ(run(L" set 45 C:\\other.exe"), L"1 <missing>|<missing>");
   MakeKeyReadOnly(kRunKey);  // the minutes written first are taken back
   EXPECT_EQ(run(L" set 45"), L"2 |<missing>");

@@ -17,11 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const StartArguments start = ReadStartArguments(a, separator);
   // A request taken is exactly the switch, the verb and, for "set" only, minutes that the menu
   // item would take.
-  const ElevatedRequest& r = start.request;
   const wchar_t* const verbs[] = {L"set", L"clear", L"remove"};
-  std::vector<std::wstring> named{kElevatedSwitch, verbs[static_cast<int>(r.verb)]};
-  if (r.verb == ElevatedVerb::kSet) named.push_back(r.minutes);
-  const bool valid = r.verb != ElevatedVerb::kSet || ParseLocaleNumber(r.minutes, separator) > 0.0;
+  std::vector<std::wstring> named{kElevatedSwitch, verbs[static_cast<int>(start.request.verb)]};
+  if (start.request.verb == ElevatedVerb::kSet) named.push_back(start.request.minutes);
+  const bool valid = named.size() == 2 || ParseLocaleNumber(named[2], separator) > 0.0;
   if (start.kind == StartKind::kElevatedRequest && (named != a || !valid)) std::abort();
   return 0;
 }

@@ -17,22 +17,22 @@ const std::string kProgram = "C:\\Program Files\\Duskfall.exe";
 const std::string kQuoted = '"' + kProgram + '"';
 
 TEST(ElevatedLogonSetting, WritesBothValuesOrNoneAndRefusesAnyOtherArguments) {
-  const std::wstring s = kElevatedSwitch;
   const std::string vendor = "software\\{4924567}";
   // The arguments, the key it may not write and the Run command before; its exit code, how many
   // of the settings key and the key above it are left, and the minutes and Run command after
   // ("-": no value).
   // clang-format off
   const std::vector<std::tuple<std::vector<std::wstring>, std::string, std::string, std::string>> rows{
-      {{s, L"set", L" 1.5 "}, "", "", "0 2  1.5 |" + kQuoted},
-      {{s, L"set", L"45"}, kSettings, "", "2 2 30|"},
-      {{s, L"Clear"}, "", kQuoted, "1 2 30|" + kQuoted},
-      {{s, L"clear"}, kRun, kQuoted, "2 2 30|" + kQuoted},
-      {{s, L"remove"}, "", kQuoted, "0 0 -|-"},
-      {{s, L"remove"}, "", "", "0 0 -|-"},
-      {{s, L"remove"}, "", "C:\\other.exe", "0 0 -|C:\\other.exe"},
-      {{s, L"remove"}, kRun, kProgram, "2 2 30|" + kProgram},
-      {{s, L"remove"}, kSettings, kQuoted, "2 2 30|" + kQuoted}};
+      {{kElevatedSwitch, L"set", L" 1.5 "}, "", "", "0 2  1.5 |" + kQuoted},
+      {{kElevatedSwitch, L"set", L"45"}, kSettings, "", "2 2 30|"},
+      {{kElevatedSwitch, L"set", L"0"}, "", "", "1 2 30|"},
+      {{kElevatedSwitch, L"Clear"}, "", kQuoted, "1 2 30|" + kQuoted},
+      {{kElevatedSwitch, L"clear"}, kRun, kQuoted, "2 2 30|" + kQuoted},
+      {{kElevatedSwitch, L"remove"}, "", kQuoted, "0 0 -|-"},
+      {{kElevatedSwitch, L"remove"}, "", "", "0 0 -|-"},
+      {{kElevatedSwitch, L"remove"}, "", "C:\\other.exe", "0 0 -|C:\\other.exe"},
+      {{kElevatedSwitch, L"remove"}, kRun, kProgram, "2 2 30|" + kProgram},
+      {{kElevatedSwitch, L"remove"}, kSettings, kQuoted, "2 2 30|" + kQuoted}};
   // clang-format on
   for (const auto& [arguments, denied, runBefore, expected] : rows) {
     Log log;
