@@ -41,13 +41,19 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
   PressKey(VK_TAB);  // on to Exit, where the focus stays while the window is hidden
   ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(L"Exit")); }));
   program.Minimise();
-  // Wine's shell shows a balloon as a tooltip window of its own; its text is the message.
-  const auto balloon = [] {
+  // Wine's shell shows a balloon, and over it an icon's tip while the pointer rests on the icon,
+  // in tooltip windows of its own; the text of the one on top is the message or the tip.
+  const auto shown = [] {
     DWORD shell = 0;
     GetWindowThreadProcessId(FindWindowW(L"Shell_TrayWnd", nullptr), &shell);
     return Text(TopWindow(shell, TOOLTIPS_CLASSW));
   };
-  ASSERT_TRUE(WaitUntil([&] { return balloon() == kMsgLastMinute; })) << "no warning";
+  ASSERT_TRUE(WaitUntil([&] { return shown() == kMsgLastMinute; })) << "no warning";
+  // The pointer rests on the icon, clicking nothing, and goes away again once the tip shows,
+  // so that the icon's next tip shows afresh.
+  ClickTrayIcon(0, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return shown() == kTipPowerOffIn + std::wstring(L"1 minute"); }));
+  SendMouse(POINT{});
   // Wine reports no click on a balloon: the driver reports it as Windows does.
   PostMessageW(program.Window(), WM_MOUSEMOVE, 0, NIN_BALLOONUSERCLICK);
   EXPECT_TRUE(WaitUntil([&] {
@@ -55,7 +61,9 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
            HasFocus(program.Button(L"Cancel"));
   }));
   PressKey(VK_RETURN);
-  EXPECT_TRUE(WaitUntil([&] { return !program.CountingDown() && balloon().empty(); }));
+  EXPECT_TRUE(WaitUntil([&] { return !program.CountingDown() && shown().empty(); }));
+  ClickTrayIcon(0, 0, 0);  // the icon added again, with the title for its tip
+  EXPECT_TRUE(WaitUntil([&] { return shown() == kMainTitle; }));
 }
 
 TEST(Duskfall, AStartWithoutItsWindowSaysSoAndEndsWithAnErrorCode) {
@@ -130,6 +138,9 @@ TEST(Duskfall, TheFileCarriesOneVersion) {
         value((std::wstring(L"\\StringFileInfo\\040904B0\\") + name).c_str()));
     EXPECT_STREQ(stored ? stored : L"", text) << name;
   }
+  // The name Task Manager, the "open with" lists and a balloon's source show.
+  EXPECT_STREQ(static_cast<const wchar_t*>(value(L"\\StringFileInfo\\040904B0\\FileDescription")),
+               kAppTitle);
   const HMODULE file = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   const HRSRC manifest = FindResourceW(file, MAKEINTRESOURCEW(1), RT_MANIFEST);
   const std::string xml(static_cast<const char*>(LockResource(LoadResource(file, manifest))),
