@@ -36,6 +36,7 @@ void Form1::TMCounter_Timer() {
     Fire();
     return;
   }
+  UpdateTip();
   WarnOfLastMinute(now);
 }
 

@@ -38,11 +38,20 @@ void Form1::WarnOfLastMinute(DateTime now) {
   // A shell that refuses the balloon is not asked again; the count-down goes on either way.
   s_.tray.Shell_NotifyIconA(kNimModify,
                             TrayBalloon(module_.TrayIconData, kAppTitle, kMsgLastMinute));
+  // Focus Assist, a full-screen program or a presentation files the balloon away unseen, just
+  // when unsaved work is most at risk: then the window itself comes up, without the focus.
+  const std::optional<std::uint32_t> state = s_.system.UserNotificationState();
+  if (state && *state != kQunsAcceptsNotifications) self_.ShowOnTopWithoutFocus();
 }
 
 void Form1::TakeWarningAway() {
-  if (warned_) s_.tray.Shell_NotifyIconA(kNimModify, TrayBalloon(module_.TrayIconData, L"", L""));
+  if (!warned_) return;
   warned_ = false;
+  // An empty balloon takes a showing one away, but nothing says it withdraws a toast already
+  // filed in the notification centre; deleting the icon does. So the icon goes, and comes back
+  // as at start-up.
+  s_.tray.Shell_NotifyIconA(kNimDelete, module_.TrayIconData);
+  AddTrayIcon();
 }
 
 }  // namespace duskfall

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "platform/ansi_code_page.h"
 #include "platform/controls.h"
@@ -94,12 +95,15 @@ class Form1 {
   void IconTaken();
   void StartPath();
   void CancelPath();
-  void Restore();
+  // True when the window came back in the foreground; refused it, the window still comes up.
+  bool Restore();
   void Fire();
   bool FixedTimeReached(DateTime now);
   bool FiresWithinAMinute(DateTime now) const;
   void WarnOfLastMinute(DateTime now);
   void TakeWarningAway();
+  std::wstring CountDownTip() const;
+  void UpdateTip();
   void MainBox(const wchar_t* text, std::uint32_t icon);
 
   FormWindow& self_;
@@ -115,6 +119,8 @@ class Form1 {
   // after the warning would bring a fixed-time count-down into its last minute a second time,
   // and a cancel takes the balloon away only when there is one.
   bool warned_ = false;
+  // The tip the shell was last asked to show; an icon added from TrayIconData shows the title.
+  std::wstring tipAsked_;
 };
 
 }  // namespace duskfall

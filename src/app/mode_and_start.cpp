@@ -64,6 +64,7 @@ void Form1::StartPath() {
   c_.CmdSaS[0]->SetText(kCaptionCancel);
   const DateTime now = s_.system.LocalNow();
   previousTickSeconds_ = now.TotalSeconds();
+  UpdateTip();
   // A count-down that starts in its last minute warns at once.
   WarnOfLastMinute(now);
 }
@@ -80,6 +81,7 @@ void Form1::CancelPath() {
   }
   previousTickSeconds_.reset();
   TakeWarningAway();
+  UpdateTip();
 }
 
 void Form1::MainBox(const wchar_t* text, std::uint32_t icon) {

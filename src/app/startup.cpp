@@ -16,7 +16,8 @@ Form1::Form1(FormWindow& self, FormWindow& about, TrayMenuHost& menuHost,
       menuHost_(menuHost),
       c_(controls),
       s_(services),
-      module_(module) {}
+      module_(module),
+      tipAsked_(kMainTitle) {}
 
 void Form1::Form_Initialize() {
   module_.PlatformIsNT = PlatformIsNTFromVersion(s_.system.GetVersion());

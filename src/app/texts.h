@@ -48,6 +48,13 @@ inline constexpr wchar_t kMsgLastMinute[] =
     L"Your PC will shut down in about a minute, and any unsaved work will be lost.\n"
     L"To stop it, click this message or the Duskfall icon, then press Cancel.";
 
+// The tray icon's tip while a count-down runs: the title and when the power-off comes, as
+// "Qorvelix Duskfall: power-off at 23:30" or "... power-off in 12 minutes".
+inline constexpr wchar_t kTipPowerOffAt[] = L"Qorvelix Duskfall: power-off at ";
+inline constexpr wchar_t kTipPowerOffIn[] = L"Qorvelix Duskfall: power-off in ";
+inline constexpr wchar_t kTipMinute[] = L" minute";
+inline constexpr wchar_t kTipMinutes[] = L" minutes";
+
 inline constexpr wchar_t kMsgSysInfoUnavailable[] =
     L"System Information Is Unavailable At This Time";
 

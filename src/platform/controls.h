@@ -72,6 +72,9 @@ class FormWindow {
   virtual WindowState State() const = 0;
   virtual void SetState(WindowState state) = 0;
   virtual bool SetForeground() = 0;
+  // Shows the window in its normal state over the other windows, leaving the focus where the
+  // user works: for when the foreground is refused, or must not be taken.
+  virtual void ShowOnTopWithoutFocus() = 0;
   virtual std::wstring Caption() const = 0;
   virtual void SetCaption(const std::wstring& caption) = 0;
   // Opaque handles for the tray record.

@@ -33,19 +33,26 @@ void Form1::Form_MouseMove(int /*button*/, int /*shift*/, double x, double y) {
       menuHost_.PopupTrayMenu();
       break;
     case kNinBalloonUserClick:
-      // The warning was clicked: the window comes back ready to cancel.
-      Restore();
-      c_.CmdSaS[0]->SetFocus();
+      // The warning was clicked: the window comes back ready to cancel, with the focus on
+      // Cancel where Windows lets the window have the focus.
+      if (Restore()) c_.CmdSaS[0]->SetFocus();
       break;
     default:
       break;
   }
 }
 
-void Form1::Restore() {
+bool Form1::Restore() {
   self_.SetState(WindowState::kNormal);
-  self_.SetForeground();
+  // Windows refuses the foreground to a program the user is not working in: on Windows 10 and
+  // 11 a click on the warning is the toast host's, not ours. The window still comes up over
+  // the others then, and one click on it reaches its button.
+  if (!self_.SetForeground()) {
+    self_.ShowOnTopWithoutFocus();
+    return false;
+  }
   self_.Show();
+  return true;
 }
 
 void Form1::mpoprestore_Click() { Restore(); }

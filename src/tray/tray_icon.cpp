@@ -15,8 +15,11 @@ void FillTrayIconData(NotifyIconRecord& record, std::uintptr_t window, std::uint
   record.uFlags = kTrayFlags;
   record.uCallbackMessage = kTrayCallbackMessage;
   record.hIcon = icon;
+  PutTip(record, kMainTitle);
+}
+
+void PutTip(NotifyIconRecord& record, std::wstring_view tip) {
   record.szTip.fill(L' ');
-  const std::wstring_view tip = kMainTitle;
   const std::size_t length = std::min(tip.size(), record.szTip.size() - 1);
   std::copy_n(tip.begin(), length, record.szTip.begin());
   record.szTip[length] = L'\0';
@@ -48,6 +51,9 @@ void Form1::TrayRetry_Timer() {
 
 void Form1::IconTaken() {
   c_.TrayRetry->SetEnabled(false);
+  // The shell took the record as it was filled, with the title for its tip.
+  tipAsked_ = kMainTitle;
+  UpdateTip();
   // A last-minute warning held back while the shell had no icon to show it over goes out now.
   if (c_.TMCounter->Enabled()) WarnOfLastMinute(s_.system.LocalNow());
 }

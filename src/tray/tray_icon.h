@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "platform/tray_api.h"
 
@@ -18,5 +19,8 @@ inline constexpr std::uint32_t kTrayRetryInterval = 5000;
 
 // Fills the record field by field: the tip "Qorvelix Duskfall", one NUL, then blanks up to 64.
 void FillTrayIconData(NotifyIconRecord& record, std::uintptr_t window, std::uintptr_t icon);
+
+// The tip field: the text left-aligned, one NUL, then blanks; a longer text is cut at 63.
+void PutTip(NotifyIconRecord& record, std::wstring_view tip);
 
 }  // namespace duskfall

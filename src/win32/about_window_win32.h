@@ -12,6 +12,7 @@
 #include "win32/handles.h"
 #include "win32/program_windows.h"
 #include "win32/theme.h"
+#include "win32/window_order.h"
 #include "win32/window_thunk.h"
 
 namespace duskfall {
@@ -43,6 +44,7 @@ class AboutWindow final : public FormWindow {
   WindowState State() const override;
   void SetState(WindowState state) override;
   bool SetForeground() override;
+  void ShowOnTopWithoutFocus() override { ShowOnTopWithoutActivating(window_); }
   std::wstring Caption() const override;
   void SetCaption(const std::wstring& caption) override;
   std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(window_); }

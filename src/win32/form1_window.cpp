@@ -413,6 +413,9 @@ void Form1Window::Unload() {
   bool cancel = false;
   if (form_ != nullptr) form_->Form_Unload(cancel);
   if (cancel) return;
+  // Windows does not promise to end a tracked popup menu when its owner goes, and the menu's
+  // loop would wait on; with no menu open this does nothing.
+  EndMenu();
   DestroyWindow(window_);
 }
 

@@ -14,6 +14,7 @@
 #include "win32/handles.h"
 #include "win32/program_windows.h"
 #include "win32/theme.h"
+#include "win32/window_order.h"
 #include "win32/window_thunk.h"
 
 namespace duskfall {
@@ -54,6 +55,7 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   WindowState State() const override;
   void SetState(WindowState state) override;
   bool SetForeground() override;
+  void ShowOnTopWithoutFocus() override { ShowOnTopWithoutActivating(window_); }
   std::wstring Caption() const override;
   void SetCaption(const std::wstring& caption) override;
   std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(window_); }

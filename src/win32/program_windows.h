@@ -16,7 +16,10 @@ class ProgramWindows {
     // report that opened the menu) brings none. A single posted message would not do: a modal
     // loop running then (a message box, the tray menu, moving or sizing) takes it for itself,
     // and ours waits on. A timer's message comes again until the loop has seen one.
-    SetTimer(nullptr, 0, kWakeMilliseconds, nullptr);
+    if (SetTimer(nullptr, 0, kWakeMilliseconds, nullptr) != 0) return;
+    // Windows has no timer left: a posted message wakes our loop at least when no modal loop
+    // runs, rather than leaving the process on with no window and no icon.
+    PostMessageW(nullptr, WM_NULL, 0, 0);
   }
   bool NoneLoaded() const { return count_ == 0; }
 

@@ -237,6 +237,27 @@ DateTime SystemWin32::LocalNow() {
   return DateTimeFromSystemTime(now);
 }
 
+std::wstring SystemWin32::TimeOfDayText(DateTime time) {
+  const SYSTEMTIME at = SystemTimeFromDateTime(time);
+  wchar_t text[64] = {};
+  if (GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &at, nullptr, text,
+                     static_cast<int>(std::size(text))) == 0) {
+    return std::wstring();
+  }
+  return text;
+}
+
+std::optional<std::uint32_t> SystemWin32::UserNotificationState() {
+  // Windows Vista's, looked up so that the program still starts on XP; shell32 is loaded for
+  // the tray.
+  static const auto query =
+      reinterpret_cast<decltype(&::SHQueryUserNotificationState)>(reinterpret_cast<void*>(
+          GetProcAddress(GetModuleHandleW(L"shell32.dll"), "SHQueryUserNotificationState")));
+  QUERY_USER_NOTIFICATION_STATE state{};
+  if (query == nullptr || FAILED(query(&state))) return std::nullopt;
+  return static_cast<std::uint32_t>(state);
+}
+
 std::wstring SystemWin32::DecimalSeparator() {
   wchar_t separator[8] = {};
   if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator,

@@ -70,6 +70,8 @@ class SystemWin32 : public SystemApi {
  public:
   std::uint32_t GetVersion() override;
   DateTime LocalNow() override;
+  std::wstring TimeOfDayText(DateTime time) override;
+  std::optional<std::uint32_t> UserNotificationState() override;
   std::wstring DecimalSeparator() override;
   double TwipsPerPixelX() override;
   bool StartProgram(const std::wstring& path) override;

@@ -41,13 +41,27 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
   PressKey(VK_TAB);  // on to Exit, where the focus stays while the window is hidden
   ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(L"Exit")); }));
   program.Minimise();
-  // Wine's shell shows a balloon as a tooltip window of its own; its text is the message.
-  const auto balloon = [] {
+  // Wine's shell shows a balloon, and over it an icon's tip while the pointer rests on the icon,
+  // in tooltip windows of its own; the text of the one on top is the message or the tip.
+  const auto shown = [] {
     DWORD shell = 0;
     GetWindowThreadProcessId(FindWindowW(L"Shell_TrayWnd", nullptr), &shell);
     return Text(TopWindow(shell, TOOLTIPS_CLASSW));
   };
-  ASSERT_TRUE(WaitUntil([&] { return balloon() == kMsgLastMinute; })) << "no warning";
+  ASSERT_TRUE(WaitUntil([&] { return shown() == kMsgLastMinute; })) << "no warning";
+  // The pointer comes to rest on the icon, clicking nothing, until its tip shows, then goes. It
+  // comes from elsewhere each time: the tooltip answers a pointer that arrives, and a busy shell
+  // may add a new icon only after the pointer came.
+  const auto tipShows = [&](const std::wstring& tip) {
+    const bool shows = WaitUntil([&] {
+      SendMouse(POINT{});
+      ClickTrayIcon(0, 0, 0);
+      return WaitUntil([&] { return shown() == tip; }, 3s);
+    });
+    SendMouse(POINT{});
+    return shows;
+  };
+  EXPECT_TRUE(tipShows(kTipPowerOffIn + std::wstring(L"1 minute")));
   // Wine reports no click on a balloon: the driver reports it as Windows does.
   PostMessageW(program.Window(), WM_MOUSEMOVE, 0, NIN_BALLOONUSERCLICK);
   EXPECT_TRUE(WaitUntil([&] {
@@ -55,7 +69,8 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
            HasFocus(program.Button(L"Cancel"));
   }));
   PressKey(VK_RETURN);
-  EXPECT_TRUE(WaitUntil([&] { return !program.CountingDown() && balloon().empty(); }));
+  EXPECT_TRUE(WaitUntil([&] { return !program.CountingDown() && shown().empty(); }));
+  EXPECT_TRUE(tipShows(kMainTitle));  // the icon's, added again
 }
 
 TEST(Duskfall, AStartWithoutItsWindowSaysSoAndEndsWithAnErrorCode) {
@@ -130,6 +145,9 @@ TEST(Duskfall, TheFileCarriesOneVersion) {
         value((std::wstring(L"\\StringFileInfo\\040904B0\\") + name).c_str()));
     EXPECT_STREQ(stored ? stored : L"", text) << name;
   }
+  // The name Task Manager, the "open with" lists and a balloon's source show.
+  EXPECT_STREQ(static_cast<const wchar_t*>(value(L"\\StringFileInfo\\040904B0\\FileDescription")),
+               kAppTitle);
   const HMODULE file = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   const HRSRC manifest = FindResourceW(file, MAKEINTRESOURCEW(1), RT_MANIFEST);
   const std::string xml(static_cast<const char*>(LockResource(LoadResource(file, manifest))),

@@ -167,6 +167,9 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
   DateTime LocalNow() override { return now; }
   std::wstring DecimalSeparator() override { return separator; }
   double TwipsPerPixelX() override { return twipsPerPixel; }
+  std::optional<std::uint32_t> notificationState;
+  std::optional<std::uint32_t> UserNotificationState() override { return notificationState; }
+  std::wstring TimeOfDayText(DateTime time) override { return std::to_wstring(time.secondOfDay); }
   bool StartProgram(const std::wstring& path) override {
     return Step(("StartProgram " + ToAnsi(path)).c_str()) && startable.count(path);
   }
@@ -248,12 +251,20 @@ struct FakeWindow : FormWindow {
   void SetState(WindowState to) override {
     state = to, Note("SetState " + std::to_string(int(to)));
   }
-  bool SetForeground() override { return Note("SetForeground"), true; }
+  bool SetForeground() override {
+    Note("SetForeground");
+    return !refusesForeground;
+  }
   std::wstring Caption() const override { return caption; }
   void SetCaption(const std::wstring& value) override { caption = value; }
   std::uintptr_t Handle() const override { return 0x1234; }
   std::uintptr_t IconHandle() const override { return 0x5678; }
   void Note(const std::string& what) { log.push_back(name + "." + what); }
+  bool refusesForeground = false;  // Windows' foreground lock
+  void ShowOnTopWithoutFocus() override {
+    visible = true;
+    Note("ShowOnTopWithoutFocus");
+  }
 };
 
 // Form1's controls as fakes, made by the builder the real window uses.

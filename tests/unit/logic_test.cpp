@@ -214,7 +214,7 @@ TEST(CountDown, TheWarningIsACopyOfTheIconsRecordThatCancelTakesAwayAndARefusalI
   EXPECT_TRUE(r.Fired());
   std::vector<std::wstring> texts;
   for (const NotifyIconBalloon& balloon : r.sys.balloons) texts.push_back(balloon.szInfo.data());
-  EXPECT_EQ(texts, (std::vector<std::wstring>{kMsgLastMinute, L"", kMsgLastMinute}));
+  EXPECT_EQ(texts, (std::vector<std::wstring>{kMsgLastMinute, kMsgLastMinute}));
   const NotifyIconBalloon& shown = r.sys.balloons.at(0);
   EXPECT_EQ(std::tuple(shown.icon.cbSize, shown.icon.hWnd, shown.icon.uID, shown.icon.uFlags,
                        shown.dwInfoFlags, std::wstring(shown.szInfoTitle.data())),
@@ -269,9 +269,10 @@ TEST(Tray, ARefusedIconIsOfferedAgainUntilTheShellHasItAndALogonWarningWaitsForI
   EXPECT_TRUE(!r.trayRetry.enabled && r.sys.balloons.size() == 1);
   r.sys.failWith["Shell_NotifyIconA"] = {1460, true}, r.form.TaskbarCreated();
   EXPECT_TRUE(r.trayRetry.enabled);
-  // An add that timed out may still have reached the shell: then only a modify succeeds.
+  // An add that timed out may still have reached the shell: then only a modify succeeds, and the
+  // count-down's tip, which the record's title replaced, goes again.
   r.sys.failWith = {{"Shell_NotifyIconA 0", {1460, true}}}, r.log.clear(), r.form.TrayRetry_Timer();
-  EXPECT_EQ(r.log, (Log{"Shell_NotifyIconA 0", "Shell_NotifyIconA 1"}));
+  EXPECT_EQ(r.log, (Log{"Shell_NotifyIconA 0", "Shell_NotifyIconA 1", "Shell_NotifyIconA 1"}));
   EXPECT_FALSE(r.trayRetry.enabled);
 }
 
@@ -390,6 +391,35 @@ TEST(AboutWindow, ShowsTitleAndVersionStartsSystemInformationOrSaysItCannotAndOk
     about.cmdOK_Click();
     EXPECT_FALSE(r.about.loaded);
   }
+}
+
+TEST(Tray, TheTipTellsTheMomentAndAWarningHeldBackOrClickedWithoutTheForegroundStillShows) {
+  Rig r;
+  r.sys.failWith["Shell_NotifyIconA 1"] = {1460, true};  // every tip refused: asked once a change
+  r.sys.notificationState = 2;                           // QUNS_BUSY: a full-screen program
+  r.self.refusesForeground = true;                       // as for a click on a toast
+  // The tip; at the tick that leaves half a minute, the tip, the warning and the window with it.
+  // The warning clicked, the window comes up without the focus; cancelled, the icon goes and
+  // comes back, and a toast filed away with it.
+  r.StartWith(kModeRelativeTime, L"1.5");
+  r.form.TMCounter_Timer();
+  r.form.Form_MouseMove(0, 0, 1029 * 15.0, 0);
+  r.form.CmdSaS_Click(0);
+  EXPECT_EQ(r.log,
+            (Log{"Shell_NotifyIconA 1", "Shell_NotifyIconA 1", "Shell_NotifyIconA 1",
+                 "Form1.ShowOnTopWithoutFocus", "Form1.SetState 0", "Form1.SetForeground",
+                 "Form1.ShowOnTopWithoutFocus", "Shell_NotifyIconA 2", "Shell_NotifyIconA 0"}));
+  r.Choose(kModeFixedTime);
+  r.factory.picker.value = DateTime::TimeOfDay(23, 30, 0);  // the fake writes its second
+  r.form.CmdSaS_Click(0);
+  r.form.TMCounter_Timer();  // the same moment: not asked again
+  r.form.CmdSaS_Click(0);    // cancelled before the warning: the title again
+  const std::wstring in = kTipPowerOffIn;
+  std::vector<std::wstring> tips;  // copies of the icon's record with NIF_TIP alone
+  for (const NotifyIconRecord& record : r.sys.tray)
+    if (record.uFlags == 4) tips.push_back(record.szTip.data());
+  EXPECT_EQ(tips, (std::vector<std::wstring>{in + L"2 minutes", in + L"1 minute",
+                                             kTipPowerOffAt + std::wstring(L"84600"), kMainTitle}));
 }
 
 }  // namespace
