@@ -412,8 +412,8 @@ TEST(Tray, TheTipTellsTheMomentAndAWarningHeldBackOrClickedWithoutTheForegroundS
   r.Choose(kModeFixedTime);
   r.factory.picker.value = DateTime::TimeOfDay(23, 30, 0);  // the fake writes its second
   r.form.CmdSaS_Click(0);
-  r.form.TMCounter_Timer();  // the same moment: not asked again
-  r.form.CmdSaS_Click(0);    // cancelled before the warning: the title again
+  r.form.CmdSaS_Click(0);                 // cancelled before the warning: the title again
+  r.StartWith(kModeRelativeTime, L"-5");  // never fires: no moment to tell, nor a title to ask
   const std::wstring in = kTipPowerOffIn;
   std::vector<std::wstring> tips;  // copies of the icon's record with NIF_TIP alone
   for (const NotifyIconRecord& record : r.sys.tray)
