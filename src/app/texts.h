@@ -49,7 +49,7 @@ inline constexpr wchar_t kMsgLastMinute[] =
     L"To stop it, click this message or the Duskfall icon, then press Cancel.";
 
 // The tray icon's tip while a count-down runs: the title and when the power-off comes, as
-// "Qorvelix Duskfall: power-off at 23:30" or "... power-off in 12 minutes".
+// "Qorvelix Duskfall: power-off at 23:30:00" or "... power-off in 12 minutes".
 inline constexpr wchar_t kTipPowerOffAt[] = L"Qorvelix Duskfall: power-off at ";
 inline constexpr wchar_t kTipPowerOffIn[] = L"Qorvelix Duskfall: power-off in ";
 inline constexpr wchar_t kTipMinute[] = L" minute";

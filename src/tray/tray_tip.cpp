@@ -35,11 +35,9 @@ std::wstring Form1::CountDownTip() const {
 }
 
 void Form1::UpdateTip() {
-  // While the icon is still being offered there is nothing to show a tip on: the tip goes once
-  // the shell takes the icon.
-  if (c_.TrayRetry->Enabled()) return;
   const std::wstring tip = CountDownTip();
-  // Asked once per change: a shell that refused a tip is not asked for it again.
+  // Asked once per change: a shell that refused a tip is not asked for it again. One that had no
+  // icon to show it on gets it with the icon (IconTaken).
   if (tip == tipAsked_) return;
   tipAsked_ = tip;
   s_.tray.Shell_NotifyIconA(kNimModify, TrayTip(module_.TrayIconData, tip));

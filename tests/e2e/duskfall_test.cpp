@@ -53,13 +53,12 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
   // comes from elsewhere each time: the tooltip answers a pointer that arrives, and a busy shell
   // may add a new icon only after the pointer came.
   const auto tipShows = [&](const std::wstring& tip) {
-    const bool shows = WaitUntil([&] {
-      SendMouse(POINT{});
+    return WaitUntil([&] {
       ClickTrayIcon(0, 0, 0);
-      return WaitUntil([&] { return shown() == tip; }, 3s);
+      const bool shows = WaitUntil([&] { return shown() == tip; }, 3s);
+      SendMouse(POINT{});
+      return shows;
     });
-    SendMouse(POINT{});
-    return shows;
   };
   EXPECT_TRUE(tipShows(kTipPowerOffIn + std::wstring(L"1 minute")));
   // Wine reports no click on a balloon: the driver reports it as Windows does.

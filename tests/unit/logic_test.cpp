@@ -409,11 +409,12 @@ TEST(Tray, TheTipTellsTheMomentAndAWarningHeldBackOrClickedWithoutTheForegroundS
             (Log{"Shell_NotifyIconA 1", "Shell_NotifyIconA 1", "Shell_NotifyIconA 1",
                  "Form1.ShowOnTopWithoutFocus", "Form1.SetState 0", "Form1.SetForeground",
                  "Form1.ShowOnTopWithoutFocus", "Shell_NotifyIconA 2", "Shell_NotifyIconA 0"}));
+  r.StartWith(kModeRelativeTime, L"-5");  // never fires: no moment to tell, nor a title to ask
   r.Choose(kModeFixedTime);
   r.factory.picker.value = DateTime::TimeOfDay(23, 30, 0);  // the fake writes its second
+  r.form.CmdSaS_Click(0);  // -5 cancelled; then 23:30 started, and cancelled before its warning
   r.form.CmdSaS_Click(0);
-  r.form.TMCounter_Timer();  // the same moment: not asked again
-  r.form.CmdSaS_Click(0);    // cancelled before the warning: the title again
+  r.form.CmdSaS_Click(0);
   const std::wstring in = kTipPowerOffIn;
   std::vector<std::wstring> tips;  // copies of the icon's record with NIF_TIP alone
   for (const NotifyIconRecord& record : r.sys.tray)
