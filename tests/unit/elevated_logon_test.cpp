@@ -28,9 +28,9 @@ TEST(ElevatedLogonSetting, WritesBothValuesOrNoneAndRefusesAnyOtherArguments) {
       {{kElevatedSwitch, L"set", L"0"}, "", "", "1 2 30|"},
       {{kElevatedSwitch, L"Clear"}, "", kQuoted, "1 2 30|" + kQuoted},
       {{kElevatedSwitch, L"clear"}, kRun, kQuoted, "2 2 30|" + kQuoted},
-      {{kElevatedSwitch, L"remove"}, "", kQuoted, "0 0 -|-"},
-      {{kElevatedSwitch, L"remove"}, "", "", "0 0 -|-"},
-      {{kElevatedSwitch, L"remove"}, "", "C:\\other.exe", "0 0 -|C:\\other.exe"},
+      {{kElevatedSwitch, L"remove"}, "", kQuoted, "0 1 -|-"},
+      {{kElevatedSwitch, L"remove"}, "", "", "0 1 -|-"},
+      {{kElevatedSwitch, L"remove"}, "", "C:\\other.exe", "0 1 -|C:\\other.exe"},
       {{kElevatedSwitch, L"remove"}, kRun, kProgram, "2 2 30|" + kProgram},
       {{kElevatedSwitch, L"remove"}, kSettings, kQuoted, "2 2 30|" + kQuoted}};
   // clang-format on
@@ -41,7 +41,7 @@ TEST(ElevatedLogonSetting, WritesBothValuesOrNoneAndRefusesAnyOtherArguments) {
     registry.Put(Lower(kAppPathsKey), "", kRegSz, Sz(kProgram));
     registry.Put(kSettings, kMinutes, kRegSz, Sz("30"));
     registry.Put(kRun, "Duskfall", kRegSz, Sz(runBefore));
-    registry.keys[vendor];
+    registry.Put(vendor, "Other", kRegSz, Sz("not Duskfall's"));  // it stays, with its key
     registry.readOnly = {denied};
     const int exitCode = RunElevatedRequest(ReadStartArguments(arguments, L"."), {registry, ansi});
     const std::size_t keysLeft = registry.keys.count(kSettings) + registry.keys.count(vendor);
