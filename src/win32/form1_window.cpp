@@ -419,9 +419,10 @@ bool Form1Window::PreTranslateMessage(MSG& message) {
 void Form1Window::Show() { ShowWindow(window_, SW_SHOW); }
 void Form1Window::Hide() { ShowWindow(window_, SW_HIDE); }
 
+// Paints now what waits to be painted, the controls too: just shown, that is all of it, and
+// painting it a second time would only cost.
 void Form1Window::Refresh() {
-  RedrawWindow(window_, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void Form1Window::Unload() {
