@@ -328,9 +328,15 @@ HGDIOBJ Form1Window::FontFor(const ControlDesign& design) const {
 
 void Form1Window::LoadIcons() {
   // The caption's and the taskbar's icons, drawn for this DPI; the old ones go once replaced.
-  UniqueIcon captionIcon = LoadProgramIcon(instance_, SystemMetricForDpi(SM_CXSMICON, dpi_));
+  // At the system's DPI the caption's icon is the tray's, already loaded.
+  const int captionSize = SystemMetricForDpi(SM_CXSMICON, dpi_);
+  UniqueIcon captionIcon;
+  if (captionSize != GetSystemMetrics(SM_CXSMICON)) {
+    captionIcon = LoadProgramIcon(instance_, captionSize);
+  }
   UniqueIcon taskbarIcon = LoadProgramIcon(instance_, SystemMetricForDpi(SM_CXICON, dpi_));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(captionIcon.get()));
+  const HICON caption = captionIcon ? captionIcon.get() : trayIcon_.get();
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(caption));
   SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(taskbarIcon.get()));
   smallIcon_ = std::move(captionIcon);
   bigIcon_ = std::move(taskbarIcon);
@@ -360,7 +366,8 @@ HFONT Form1Window::FittingLabel1Font() const {
   // The caution must be read in full: step the size down until the wrapped text fits.
   const ControlDesign* caution = FindControl(L"Label1", -1);
   const RECT box = TwipsToPixels(caution->position, dpi_);
-  const HDC dc = GetDC(window_);
+  // A memory DC measures as the screen does, without a round trip to the window system.
+  const HDC dc = CreateCompatibleDC(nullptr);
   HFONT font = nullptr;
   for (int tenths = 80; tenths >= 60; tenths -= 5) {
     if (font != nullptr) DeleteObject(font);
@@ -371,7 +378,7 @@ HFONT Form1Window::FittingLabel1Font() const {
     SelectObject(dc, previous);
     if (needed.bottom <= box.bottom - box.top) break;
   }
-  ReleaseDC(window_, dc);
+  DeleteDC(dc);
   return font;
 }
 
