@@ -366,8 +366,7 @@ HFONT Form1Window::FittingLabel1Font() const {
   // The caution must be read in full: step the size down until the wrapped text fits.
   const ControlDesign* caution = FindControl(L"Label1", -1);
   const RECT box = TwipsToPixels(caution->position, dpi_);
-  // A memory DC measures as the screen does, without a round trip to the window system.
-  const HDC dc = CreateCompatibleDC(nullptr);
+  const HDC dc = GetDC(window_);
   HFONT font = nullptr;
   for (int tenths = 80; tenths >= 60; tenths -= 5) {
     if (font != nullptr) DeleteObject(font);
@@ -378,7 +377,7 @@ HFONT Form1Window::FittingLabel1Font() const {
     SelectObject(dc, previous);
     if (needed.bottom <= box.bottom - box.top) break;
   }
-  DeleteDC(dc);
+  ReleaseDC(window_, dc);
   return font;
 }
 
