@@ -93,5 +93,8 @@ add_custom_command(TARGET Duskfall POST_BUILD
 include(tests/imports/imports.cmake)
 
 include(tests/e2e/e2e.cmake)
+if(duskfall_bits EQUAL 64)
+  include(tests/release/release.cmake)
+endif()
 include(tools/screenshot/screenshot.cmake)
 include(cmake/package.cmake)

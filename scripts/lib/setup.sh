@@ -31,8 +31,9 @@ sudo_if_needed() {
 build_packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
                 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686)
 run_packages=(wine64 xvfb x11-utils fonts-wine)
-# What only the tests need besides: makensis, for the installer the install test runs.
-test_packages=(nsis)
+# What only the tests need besides: makensis, for the installer the install test runs; for the
+# release check, the signing tools and 7-Zip, which unpacks what a setup program writes.
+test_packages=(nsis osslsigncode openssl p7zip-full)
 
 # The decimal-comma locale that one end-to-end group runs in: Wine takes the user's number format
 # from the Unix locale, and glibc knows only the locales that were generated.

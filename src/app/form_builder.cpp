@@ -2,6 +2,7 @@
 
 #include <cwchar>
 #include <string_view>
+#include <vector>
 
 namespace duskfall {
 
@@ -18,7 +19,14 @@ bool Is(const ControlDesign& design, std::wstring_view name) { return design.nam
 
 Form1Controls BuildForm1(ControlFactory& factory) {
   Form1Controls controls;
+  // In the tab order, each label before its input: a window places each new control behind
+  // the ones before it, so the order needs no second pass. The timer, in no tab order, last.
+  std::vector<const ControlDesign*> order = Form1ZOrder();
   for (const ControlDesign& design : Form1ControlDesigns()) {
+    if (design.tabIndex < 0) order.push_back(&design);
+  }
+  for (const ControlDesign* placed : order) {
+    const ControlDesign& design = *placed;
     switch (design.kind) {
       case ControlKind::kButton: {
         Control& button = factory.CreateButton(design);

@@ -1,6 +1,6 @@
-// Builds Form1's controls from the design table through a factory, applies their initial
-// state and binds them to their names. The Win32 window and the test fakes share it, so both
-// start from the same idle state.
+// Builds Form1's controls from the design table through a factory, front to back in the tab
+// order, applies their initial state and binds them to their names. The Win32 window and the test
+// fakes share it, so both start from the same idle state.
 #pragma once
 
 #include "app/design.h"

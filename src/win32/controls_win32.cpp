@@ -15,9 +15,14 @@ std::wstring WindowText(HWND window) {
 }
 
 std::wstring WindowControl::Text() const { return WindowText(window_); }
-void WindowControl::SetText(const std::wstring& text) { SetWindowTextW(window_, text.c_str()); }
+// A control made with its text and state is not told them again: each change repaints it.
+void WindowControl::SetText(const std::wstring& text) {
+  if (Text() != text) SetWindowTextW(window_, text.c_str());
+}
 bool WindowControl::Enabled() const { return IsWindowEnabled(window_) != FALSE; }
-void WindowControl::SetEnabled(bool enabled) { EnableWindow(window_, enabled ? TRUE : FALSE); }
+void WindowControl::SetEnabled(bool enabled) {
+  if (Enabled() != enabled) EnableWindow(window_, enabled ? TRUE : FALSE);
+}
 void WindowControl::SetFocus() { ::SetFocus(window_); }
 
 std::wstring ListWindow::Text() const {
@@ -35,7 +40,9 @@ void ListWindow::SetText(const std::wstring& text) {
 }
 
 bool ListWindow::Enabled() const { return IsWindowEnabled(window_) != FALSE; }
-void ListWindow::SetEnabled(bool enabled) { EnableWindow(window_, enabled ? TRUE : FALSE); }
+void ListWindow::SetEnabled(bool enabled) {
+  if (Enabled() != enabled) EnableWindow(window_, enabled ? TRUE : FALSE);
+}
 void ListWindow::SetFocus() { ::SetFocus(window_); }
 void ListWindow::Clear() { SendMessageW(window_, CB_RESETCONTENT, 0, 0); }
 
@@ -76,7 +83,9 @@ SYSTEMTIME SystemTimeFromDateTime(DateTime value) {
 std::wstring TimePickerWindow::Text() const { return WindowText(window_); }
 void TimePickerWindow::SetText(const std::wstring&) {}
 bool TimePickerWindow::Enabled() const { return IsWindowEnabled(window_) != FALSE; }
-void TimePickerWindow::SetEnabled(bool enabled) { EnableWindow(window_, enabled ? TRUE : FALSE); }
+void TimePickerWindow::SetEnabled(bool enabled) {
+  if (Enabled() != enabled) EnableWindow(window_, enabled ? TRUE : FALSE);
+}
 void TimePickerWindow::SetFocus() { ::SetFocus(window_); }
 
 DateTime TimePickerWindow::Value() const {
@@ -91,6 +100,7 @@ void TimePickerWindow::SetValue(DateTime value) {
 }
 
 void WindowTimer::SetEnabled(bool enabled) {
+  if (!enabled && !enabled_) return;  // not running: nothing to stop
   enabled_ = enabled;
   if (enabled_ && interval_ > 0) {
     // Restarts the period when already running. Windows refuses a timer when the session has

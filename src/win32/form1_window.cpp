@@ -63,9 +63,12 @@ bool Form1Window::RegisterWindowClass(HINSTANCE instance) {
 
 bool Form1Window::Start() {
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
-  // The window exists hidden while its controls are built; Form_Load shows it.
+  // The window is made hidden, at its size for the DPI it most likely gets: its controls are
+  // built in their final state before Form_Load shows it.
+  dpi_ = SystemDpi();
+  const SIZE size = WindowSize(dpi_);
   CreateWindowExW(kExStyle, kClassName, kForm1Design.caption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, instance_, this);
+                  size.cx, size.cy, owner_, nullptr, instance_, this);
   if (window_ == nullptr) return false;
   AllowTaskbarCreated();
   form_ = std::make_unique<Form1>(*this, about_, *this, controls_, services_, module_);
@@ -96,23 +99,33 @@ void Form1Window::DetachWindow() {
 LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
-      dpi_ = DpiForWindow(window_);
+      // A monitor of another DPI than the system's: the size follows the window's own.
+      const UINT dpi = DpiForWindow(window_);
+      if (dpi != dpi_) {
+        dpi_ = dpi;
+        const SIZE size = WindowSize(dpi_);
+        SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
       highContrast_ = HighContrastOn();
-      const SIZE size = WindowSizeForClient(kForm1Design.clientWidthTwips,
-                                            kForm1Design.clientHeightTwips, kStyle, kExStyle, dpi_);
-      SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       tooltip_ =
           CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                           WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+      LoadIcons();
+      font_.reset(CreateDialogFont(dpi_));
+      label1Font_.reset(FittingLabel1Font());
+      if (tooltip_ != nullptr) {
+        SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+      }
       controls_ = BuildForm1(*this);
       trayRetry_.emplace(window_, NewTimerId());
       controls_.TrayRetry = &*trayRetry_;
-      OrderControls();
-      ApplyDpi(dpi_);
       // Keyboard users see where the focus is from the start.
       SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+      // Last: a tool hooks its control, and every message the control takes after that costs
+      // more.
+      AddTooltips();
       return 0;
     }
     case WM_COMMAND: {
@@ -208,21 +221,32 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 HWND Form1Window::CreateChild(const wchar_t* windowClass, const ControlDesign& design, DWORD style,
                               DWORD exStyle) {
-  // WS_GROUP on each control: arrow keys do not move the focus between them.
+  // Made in place, with its text, state and font, while the window is hidden: nothing is moved
+  // or drawn twice. WS_GROUP on each control: arrow keys do not move the focus between them.
+  const RECT rect = ControlRect(design);
+  const DWORD state = design.enabled ? 0 : WS_DISABLED;
   const HWND child = CreateWindowExW(
-      exStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_GROUP | style, 0, 0, 0, 0, window_,
+      exStyle, windowClass, design.text != nullptr ? design.text : L"",
+      WS_CHILD | WS_VISIBLE | WS_GROUP | state | style, rect.left, rect.top, rect.right - rect.left,
+      rect.bottom - rect.top, window_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design))), instance_, nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(design)), FALSE);
   placed_.push_back({child, &design});
-  if (design.tooltip != nullptr && tooltip_ != nullptr) {
+  return child;
+}
+
+void Form1Window::AddTooltips() {
+  if (tooltip_ == nullptr) return;
+  for (const PlacedControl& placed : placed_) {
+    if (placed.design->tooltip == nullptr) continue;
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(child);
-    tool.lpszText = const_cast<wchar_t*>(design.tooltip);
+    tool.uId = reinterpret_cast<UINT_PTR>(placed.window);
+    tool.lpszText = const_cast<wchar_t*>(placed.design->tooltip);
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
-  return child;
 }
 
 Control& Form1Window::CreateButton(const ControlDesign& design) {
@@ -292,52 +316,61 @@ Control& Form1Window::CreateMenuItem(const MenuItemDesign& design) {
   return *menuItems_.emplace_back(std::make_unique<MenuItemControl>(trayMenu_, id));
 }
 
-void Form1Window::OrderControls() {
-  // The tab order follows the z-order; each label goes just before the input it names.
-  for (const ControlDesign* design : Form1ZOrder()) {
-    for (const PlacedControl& placed : placed_) {
-      if (placed.design != design) continue;
-      SetWindowPos(placed.window, HWND_BOTTOM, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-  }
+SIZE Form1Window::WindowSize(UINT dpi) const {
+  return WindowSizeForClient(kForm1Design.clientWidthTwips, kForm1Design.clientHeightTwips, kStyle,
+                             kExStyle, dpi);
 }
 
-void Form1Window::Layout() {
-  for (const PlacedControl& placed : placed_) {
-    RECT rect = TwipsToPixels(placed.design->position, dpi_);
-    int height = rect.bottom - rect.top;
-    // A drop-down list's window height is that of its open list; its closed height follows
-    // the font.
-    if (placed.design->kind == ControlKind::kList) height *= kListDropDownRows;
-    MoveWindow(placed.window, rect.left, rect.top, rect.right - rect.left, height, TRUE);
+RECT Form1Window::ControlRect(const ControlDesign& design) const {
+  RECT rect = TwipsToPixels(design.position, dpi_);
+  // A drop-down list's window height is that of its open list; its closed height follows the
+  // font.
+  if (design.kind == ControlKind::kList) {
+    rect.bottom = rect.top + (rect.bottom - rect.top) * kListDropDownRows;
   }
+  return rect;
+}
+
+HGDIOBJ Form1Window::FontFor(const ControlDesign& design) const {
+  const bool caution =
+      design.kind == ControlKind::kLabel && std::wcscmp(design.name, L"Label1") == 0;
+  return caution ? label1Font_.get() : font_.get();
+}
+
+void Form1Window::LoadIcons() {
+  // The caption's and the taskbar's icons, drawn for this DPI; the old ones go once replaced.
+  // At the system's DPI the caption's icon is the tray's, already loaded.
+  const int captionSize = SystemMetricForDpi(SM_CXSMICON, dpi_);
+  UniqueIcon captionIcon;
+  if (captionSize != GetSystemMetrics(SM_CXSMICON)) {
+    captionIcon = LoadProgramIcon(instance_, captionSize);
+  }
+  UniqueIcon taskbarIcon = LoadProgramIcon(instance_, SystemMetricForDpi(SM_CXICON, dpi_));
+  const HICON caption = captionIcon ? captionIcon.get() : trayIcon_.get();
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(caption));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(taskbarIcon.get()));
+  smallIcon_ = std::move(captionIcon);
+  bigIcon_ = std::move(taskbarIcon);
 }
 
 void Form1Window::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
-  // The caption's and the taskbar's icons, drawn for this DPI; the old ones go once replaced.
-  UniqueIcon captionIcon = LoadProgramIcon(instance_, SystemMetricForDpi(SM_CXSMICON, dpi_));
-  UniqueIcon taskbarIcon = LoadProgramIcon(instance_, SystemMetricForDpi(SM_CXICON, dpi_));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(captionIcon.get()));
-  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(taskbarIcon.get()));
-  smallIcon_ = std::move(captionIcon);
-  bigIcon_ = std::move(taskbarIcon);
+  LoadIcons();
   // The controls take the new fonts before the old ones go: none may draw with a deleted font.
   UniqueFont font(CreateDialogFont(dpi_));
   UniqueFont label1Font(FittingLabel1Font());
+  std::swap(font_, font);
+  std::swap(label1Font_, label1Font);
   for (const PlacedControl& placed : placed_) {
-    const bool caution = placed.design->kind == ControlKind::kLabel &&
-                         std::wcscmp(placed.design->name, L"Label1") == 0;
-    const HGDIOBJ chosen = caution ? label1Font.get() : font.get();
-    SendMessageW(placed.window, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+    SendMessageW(placed.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(*placed.design)),
+                 TRUE);
+    const RECT rect = ControlRect(*placed.design);
+    MoveWindow(placed.window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+               TRUE);
   }
   if (tooltip_ != nullptr) {
-    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   }
-  font_ = std::move(font);
-  label1Font_ = std::move(label1Font);
-  Layout();
 }
 
 HFONT Form1Window::FittingLabel1Font() const {
@@ -403,9 +436,10 @@ bool Form1Window::PreTranslateMessage(MSG& message) {
 void Form1Window::Show() { ShowWindow(window_, SW_SHOW); }
 void Form1Window::Hide() { ShowWindow(window_, SW_HIDE); }
 
+// Paints now what waits to be painted, the controls too: just shown, that is all of it, and
+// painting it a second time would only cost.
 void Form1Window::Refresh() {
-  RedrawWindow(window_, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void Form1Window::Unload() {

@@ -79,9 +79,12 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
 
   HWND CreateChild(const wchar_t* windowClass, const ControlDesign& design, DWORD style,
                    DWORD exStyle = 0);
+  void AddTooltips();
   void AllowTaskbarCreated();
-  void OrderControls();
-  void Layout();
+  SIZE WindowSize(UINT dpi) const;
+  RECT ControlRect(const ControlDesign& design) const;
+  HGDIOBJ FontFor(const ControlDesign& design) const;
+  void LoadIcons();
   void ApplyDpi(UINT dpi);
   HFONT FittingLabel1Font() const;
   bool MovesFocusFromMinutes(const MSG& message) const;
