@@ -212,44 +212,52 @@ TEST(PowerOff, ArmedAFewSecondsAheadAndTheTaskbarRestarted) {
   program.Detach();
 }
 
-// The package's work, checked by tests/e2e/wine-run --install between its steps in one prefix.
+// The package's work, checked by tests/e2e/wine-run --install and --msi between its steps in one
+// prefix. DUSKFALL_PRODUCT names the Add/Remove Programs entry: the setup program's "Duskfall",
+// or the Windows Installer package's product code.
 constexpr wchar_t kVendorKey[] = L"SOFTWARE\\{4924567}";
-constexpr wchar_t kUninstallKey[] =
-    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Duskfall";
+std::wstring UninstallKey() {
+  const wchar_t* product = _wgetenv(L"DUSKFALL_PRODUCT");
+  return L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" +
+         std::wstring(product ? product : L"Duskfall");
+}
 
 // Run from a copy of the driver in the installation folder, so that Program starts the
 // installed Duskfall.exe.
-TEST(Installed, WritesInTheViewOfItsBitnessAndALogonCountDownIsStoredWithRightsAndResumed) {
-  const std::wstring installed = Program::Directory() + L"\\Duskfall.exe";
-  EXPECT_EQ(ReadString(kAppPathsKey, L""), installed);
+TEST(Installed, WritesInTheViewOfItsBitness) {
+  EXPECT_EQ(ReadString(kAppPathsKey, L""), Program::Directory() + L"\\Duskfall.exe");
   // Windows shares App Paths between the views; the Add/Remove entry has one in each.
-  EXPECT_NE(ReadString(kUninstallKey, L"DisplayName"), kMissing);
-  EXPECT_EQ(ReadString(kUninstallKey, L"DisplayName", kOtherView), kMissing);
+  EXPECT_NE(ReadString(UninstallKey().c_str(), L"DisplayName"), kMissing);
+  EXPECT_EQ(ReadString(UninstallKey().c_str(), L"DisplayName", kOtherView), kMissing);
+}
+
+// The setup program's run: the Windows Installer package stores the count-down itself.
+TEST(Installed, ALogonCountDownIsStoredWithRights) {
   WriteString(kSettingsKey, kMinutesValue, L"");
   MakeKeyReadOnly(kSettingsKey);
-  std::wstring command;
-  {
-    const Program program;
-    program.ChooseMode(2);
-    SetText(program.Minutes(), L"45");
-    ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
-    EXPECT_NE(program.AnswerMessageBox(), L"") << "storing without rights is refused";
-    MakeKeyWritable(kSettingsKey);
-    ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
-    // The item's command runs once the menu's loop has ended.
-    EXPECT_TRUE(
-        WaitUntil([&] { return (command = ReadString(kRunKey, L"Duskfall")) != kMissing; }));
-    EXPECT_EQ(command, L"\"" + installed + L"\"");
-    EXPECT_EQ(ReadString(kRunKey, L"Duskfall", kOtherView), kMissing);
-    // A silent installation over the running program gives up.
-    const HANDLE setup = StartProcess(L"\"" + std::wstring(_wgetenv(L"DUSKFALL_SETUP")) + L"\" /S");
-    DWORD exitCode = 0;
-    EXPECT_EQ(WaitForSingleObject(setup, 30000), WAIT_OBJECT_0);
-    EXPECT_TRUE(GetExitCodeProcess(setup, &exitCode) && exitCode == 2) << exitCode;
-    CloseHandle(setup);
-    ASSERT_TRUE(program.ChooseTrayItem(kExitItem)) << "the program was not left running";
-    EXPECT_TRUE(program.WaitForExit());
-  }
+  const Program program;
+  program.ChooseMode(2);
+  SetText(program.Minutes(), L"45");
+  ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
+  EXPECT_NE(program.AnswerMessageBox(), L"") << "storing without rights is refused";
+  MakeKeyWritable(kSettingsKey);
+  ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
+  // The item's command runs once the menu's loop has ended.
+  EXPECT_TRUE(WaitUntil([&] { return ReadString(kRunKey, L"Duskfall") != kMissing; }));
+  // A silent installation over the running program gives up.
+  const HANDLE setup = StartProcess(L"\"" + std::wstring(_wgetenv(L"DUSKFALL_SETUP")) + L"\" /S");
+  DWORD exitCode = 0;
+  EXPECT_EQ(WaitForSingleObject(setup, 30000), WAIT_OBJECT_0);
+  EXPECT_TRUE(GetExitCodeProcess(setup, &exitCode) && exitCode == 2) << exitCode;
+  CloseHandle(setup);
+  ASSERT_TRUE(program.ChooseTrayItem(kExitItem)) << "the program was not left running";
+  EXPECT_TRUE(program.WaitForExit());
+}
+
+TEST(Installed, ALogonCountDownResumesHiddenAtLogon) {
+  const std::wstring command = ReadString(kRunKey, L"Duskfall");
+  EXPECT_EQ(command, L"\"" + Program::Directory() + L"\\Duskfall.exe\"");
+  EXPECT_EQ(ReadString(kRunKey, L"Duskfall", kOtherView), kMissing);
   // At logon Windows starts the Run value's command, for a user who may only read the key: the
   // count-down resumes, hidden, with its icon in the tray.
   MakeKeyReadOnly(kSettingsKey);
@@ -269,7 +277,7 @@ TEST(Uninstalled, WhatIsTheProgramsIsGoneFromBothViewsAndTheRestStays) {
     EXPECT_EQ(ReadString(kAppPathsKey, L"", view), kMissing);
     EXPECT_EQ(ReadString(kRunKey, L"Duskfall", view), kMissing);
     EXPECT_EQ(ReadString(kSettingsKey, kMinutesValue, view), kMissing);
-    EXPECT_EQ(ReadString(kUninstallKey, L"DisplayName", view), kMissing);
+    EXPECT_EQ(ReadString(UninstallKey().c_str(), L"DisplayName", view), kMissing);
   }
   EXPECT_EQ(ReadString(kRunKey, L"Other"), L"C:\\windows\\notepad.exe");
   EXPECT_EQ(ReadString(kVendorKey, L"Other"), L"not Duskfall's");
