@@ -213,25 +213,16 @@ TEST(PowerOff, ArmedAFewSecondsAheadAndTheTaskbarRestarted) {
 }
 
 // The package's work, checked by tests/e2e/wine-run --install and --msi between its steps in one
-// prefix. DUSKFALL_PRODUCT names the Add/Remove Programs entry: the setup program's "Duskfall",
-// or the Windows Installer package's product code.
+// prefix. The Add/Remove Programs entry is named DUSKFALL_PRODUCT: the setup program's
+// "Duskfall", or the Windows Installer package's product code. Each case runs from a copy of the
+// driver in the installation folder, so that Program starts the installed Duskfall.exe.
 constexpr wchar_t kVendorKey[] = L"SOFTWARE\\{4924567}";
 std::wstring UninstallKey() {
-  const wchar_t* product = _wgetenv(L"DUSKFALL_PRODUCT");
   return L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" +
-         std::wstring(product ? product : L"Duskfall");
+         std::wstring(_wgetenv(L"DUSKFALL_PRODUCT"));
 }
 
-// Run from a copy of the driver in the installation folder, so that Program starts the
-// installed Duskfall.exe.
-TEST(Installed, WritesInTheViewOfItsBitness) {
-  EXPECT_EQ(ReadString(kAppPathsKey, L""), Program::Directory() + L"\\Duskfall.exe");
-  // Windows shares App Paths between the views; the Add/Remove entry has one in each.
-  EXPECT_NE(ReadString(UninstallKey().c_str(), L"DisplayName"), kMissing);
-  EXPECT_EQ(ReadString(UninstallKey().c_str(), L"DisplayName", kOtherView), kMissing);
-}
-
-// The setup program's run: the Windows Installer package stores the count-down itself.
+// The setup program's run only: the Windows Installer package stores the count-down itself.
 TEST(Installed, ALogonCountDownIsStoredWithRights) {
   WriteString(kSettingsKey, kMinutesValue, L"");
   MakeKeyReadOnly(kSettingsKey);
@@ -254,9 +245,14 @@ TEST(Installed, ALogonCountDownIsStoredWithRights) {
   EXPECT_TRUE(program.WaitForExit());
 }
 
-TEST(Installed, ALogonCountDownResumesHiddenAtLogon) {
+TEST(Installed, WritesInTheViewOfItsBitnessAndTheLogonCountDownResumesHidden) {
+  const std::wstring installed = Program::Directory() + L"\\Duskfall.exe";
+  EXPECT_EQ(ReadString(kAppPathsKey, L""), installed);
+  // Windows shares App Paths between the views; the Add/Remove entry has one in each.
+  EXPECT_NE(ReadString(UninstallKey().c_str(), L"DisplayName"), kMissing);
+  EXPECT_EQ(ReadString(UninstallKey().c_str(), L"DisplayName", kOtherView), kMissing);
   const std::wstring command = ReadString(kRunKey, L"Duskfall");
-  EXPECT_EQ(command, L"\"" + Program::Directory() + L"\\Duskfall.exe\"");
+  EXPECT_EQ(command, L"\"" + installed + L"\"");
   EXPECT_EQ(ReadString(kRunKey, L"Duskfall", kOtherView), kMissing);
   // At logon Windows starts the Run value's command, for a user who may only read the key: the
   // count-down resumes, hidden, with its icon in the tray.
