@@ -23,7 +23,8 @@ add_library(duskfall_win32 STATIC
   src/win32/controls_win32.cpp
   src/win32/dpi.cpp
   src/win32/form1_window.cpp
-  src/win32/services_win32.cpp)
+  src/win32/services_win32.cpp
+  src/win32/shield_bitmap.cpp)
 target_include_directories(duskfall_win32 PUBLIC src)
 if(DUSKFALL_PRETEND_HIGH_CONTRAST)
   target_compile_definitions(duskfall_win32 PRIVATE DUSKFALL_PRETEND_HIGH_CONTRAST)

@@ -43,6 +43,12 @@ class RegistryApi {
                                         std::uint32_t* size) = 0;
   virtual std::int32_t RegSetValueExA(RegKey key, const std::string& valueName, std::uint32_t type,
                                       const std::uint8_t* data, std::uint32_t size) = 0;
+  virtual std::int32_t RegDeleteValueA(RegKey key, const std::string& valueName) = 0;
+  // Deletes a key that has no subkeys, with its values.
+  virtual std::int32_t RegDeleteKeyA(RegKey root, const std::string& subKey) = 0;
+  // The numbers of subkeys and of values that an open key holds.
+  virtual std::int32_t RegQueryInfoKeyA(RegKey key, std::uint32_t* subKeys,
+                                        std::uint32_t* values) = 0;
   virtual std::int32_t RegCloseKey(RegKey key) = 0;
 };
 

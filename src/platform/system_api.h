@@ -1,13 +1,19 @@
-// The remaining system services: the version, the clock, the user's locale, program launch and
-// the file test.
+// The remaining system services: the version, the clock, the user's locale, program launch, the
+// file test and the rights of the process.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/date_time.h"
 
 namespace duskfall {
+
+// The process's rights as User Account Control gives them: no such thing (Windows XP), a limited
+// token that Windows can raise with the user's consent, or administrator rights or none to ask
+// for.
+enum class Elevation { kNoUac, kLimited, kFull };
 
 class SystemApi {
  public:
@@ -23,6 +29,11 @@ class SystemApi {
   virtual bool StartProgram(const std::wstring& path) = 0;
   // True when a directory search finds a normal file at path.
   virtual bool FileExists(const std::wstring& path) = 0;
+  virtual Elevation ElevationState() = 0;
+  // Starts the program's own file as administrator with these parameters, which makes Windows
+  // ask the user's consent, and waits for it to end: its exit code, or nothing when the user
+  // refused or it could not start.
+  virtual std::optional<std::uint32_t> RunElevated(const std::wstring& parameters) = 0;
 };
 
 }  // namespace duskfall

@@ -3,11 +3,26 @@
 #include "app/main_window.h"
 #include "app/minutes_conversion.h"
 #include "app/texts.h"
+#include "settings/elevated_logon_setting.h"
 #include "settings/logon_setting.h"
 #include "settings/registry_routines.h"
 #include "settings/settings_keys.h"
 
 namespace duskfall {
+
+namespace {
+
+// A write refused for want of rights, where Windows can give them with the user's consent, is
+// done again by a copy of the program that runs as administrator.
+bool WrittenWithConsent(SystemApi& system, std::int32_t status, const ElevatedRequest& request) {
+  if (status == kErrorSuccess) return true;
+  if (status != kErrorAccessDenied || !ItemAsksForConsent(system.ElevationState())) return false;
+  return system.RunElevated(ElevatedParameters(request)) == std::uint32_t{kExitDone};
+}
+
+}  // namespace
+
+bool ItemAsksForConsent(Elevation elevation) { return elevation == Elevation::kLimited; }
 
 std::wstring QuotedCommandPath(const std::wstring& path) {
   const bool quoted = path.size() >= 2 && path.front() == L'"' && path.back() == L'"';
@@ -16,11 +31,43 @@ std::wstring QuotedCommandPath(const std::wstring& path) {
   return L"\"" + path + L"\"";
 }
 
+std::int32_t StoreLogonSetting(Registry registry, const std::wstring& minutes) {
+  std::wstring path;
+  ReadRegistryString(registry, kMachineRootText, kAppPathsKey, L"", path);
+  std::wstring previousMinutes;
+  ReadRegistryString(registry, kMachineRootText, kSettingsKey, kStoredMinutesValue,
+                     previousMinutes);
+  const std::int32_t minutesStatus =
+      WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, minutes, kRegSz);
+  if (minutesStatus != kErrorSuccess) return minutesStatus;
+  const std::int32_t runStatus =
+      WriteMachineValue(registry, kRunKey, kRunValue, QuotedCommandPath(path), kRegSz);
+  if (runStatus != kErrorSuccess) {
+    // Half a setting would resume at a manual start but never at logon: take it back.
+    WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, previousMinutes, kRegSz);
+  }
+  return runStatus;
+}
+
+std::int32_t ClearLogonSetting(Registry registry) {
+  std::wstring previousMinutes;
+  ReadRegistryString(registry, kMachineRootText, kSettingsKey, kStoredMinutesValue,
+                     previousMinutes);
+  const std::int32_t minutesStatus =
+      WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, L"", kRegSz);
+  if (minutesStatus != kErrorSuccess && minutesStatus != kErrorFileNotFound) return minutesStatus;
+  const std::int32_t runStatus = WriteMachineValue(registry, kRunKey, kRunValue, L"", kRegSz);
+  if (runStatus == kErrorSuccess || runStatus == kErrorFileNotFound) return kErrorSuccess;
+  // A setting that could not be cleared stays whole, as it was.
+  if (minutesStatus == kErrorSuccess) {
+    WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, previousMinutes, kRegSz);
+  }
+  return runStatus;
+}
+
 void Form1::mpopdsk_Click() {
   const Registry registry{s_.registry, s_.ansi};
   if (c_.mpopdsk->Text() == kMenuSetDuskfall) {
-    std::wstring path;
-    ReadRegistryString(registry, kMachineRootText, kAppPathsKey, L"", path);
     const std::optional<double> minutes =
         ParseLocaleNumber(c_.TxtCount->Text(), s_.system.DecimalSeparator());
     if (!(c_.TxtCount->Enabled() && minutes && *minutes > 0.0)) {
@@ -28,19 +75,8 @@ void Form1::mpopdsk_Click() {
               kMbIconInformation);
       return;
     }
-    std::wstring previousMinutes;
-    ReadRegistryString(registry, kMachineRootText, kSettingsKey, kStoredMinutesValue,
-                       previousMinutes);
-    const bool minutesStored = WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue,
-                                                 c_.TxtCount->Text(), kRegSz) == kErrorSuccess;
-    const bool runStored =
-        minutesStored && WriteMachineValue(registry, kRunKey, kRunValue, QuotedCommandPath(path),
-                                           kRegSz) == kErrorSuccess;
-    if (!runStored) {
-      // Half a setting would resume at a manual start but never at logon: take it back.
-      if (minutesStored) {
-        WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, previousMinutes, kRegSz);
-      }
+    const std::int32_t status = StoreLogonSetting(registry, c_.TxtCount->Text());
+    if (!WrittenWithConsent(s_.system, status, {ElevatedVerb::kSet, c_.TxtCount->Text()})) {
       MainBox(kMsgLogonNotStored, kMbIconInformation);
       return;
     }
@@ -49,12 +85,8 @@ void Form1::mpopdsk_Click() {
     return;
   }
 
-  // A settings key that does not exist holds no setting: nothing to empty there.
-  const std::int32_t minutesStatus =
-      WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, L"", kRegSz);
-  const std::int32_t runStatus = WriteMachineValue(registry, kRunKey, kRunValue, L"", kRegSz);
-  const bool cleared = (minutesStatus == kErrorSuccess || minutesStatus == kErrorFileNotFound) &&
-                       (runStatus == kErrorSuccess || runStatus == kErrorFileNotFound);
+  const bool cleared =
+      WrittenWithConsent(s_.system, ClearLogonSetting(registry), {ElevatedVerb::kClear, L""});
   if (cleared) c_.mpopdsk->SetText(kMenuSetDuskfall);
   c_.CmdSaS[0]->SetText(kCaptionCancel);
   CmdSaS_Click(0);

@@ -1,12 +1,30 @@
-// Helpers of the logon count-down setting.
+// The logon count-down's registry writes, shared by the tray menu's item and by the copy that
+// runs as administrator when the item is refused for want of rights.
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+#include "platform/system_api.h"
+#include "settings/registry_routines.h"
 
 namespace duskfall {
 
 // The program's path as a Run command line: quoted when it holds a blank and is not quoted
 // already; an empty path stays empty.
 std::wstring QuotedCommandPath(const std::wstring& path);
+
+// Whether the tray item asks Windows for consent when its writes are refused: only with a
+// limited token on a Windows with User Account Control. The item then carries the shield.
+bool ItemAsksForConsent(Elevation elevation);
+
+// Stores the standing count-down: the minutes, then the Run value with the program's path from
+// App Paths. When the second write fails, the first is taken back. The status of the write that
+// failed, or 0.
+std::int32_t StoreLogonSetting(Registry registry, const std::wstring& minutes);
+
+// Empties both values; a key that does not exist holds nothing to empty. When the second write
+// fails, the first is taken back. The status of the write that failed, or 0.
+std::int32_t ClearLogonSetting(Registry registry);
 
 }  // namespace duskfall

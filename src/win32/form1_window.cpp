@@ -8,8 +8,10 @@
 #include <string_view>
 
 #include "app/texts.h"
+#include "settings/logon_setting.h"
 #include "win32/dpi.h"
 #include "win32/program_icon.h"
+#include "win32/shield_bitmap.h"
 #include "win32/theme.h"
 #include "win32/user32_function.h"
 #include "win32/window_thunk.h"
@@ -278,6 +280,15 @@ Control& Form1Window::CreateMenuItem(const MenuItemDesign& design) {
   }
   const UINT id = kFirstMenuId + static_cast<UINT>(menuItems_.size());
   AppendMenuW(trayMenu_, MF_STRING, id, design.caption);
+  if (std::wstring_view(design.name) == L"mpopdsk" &&
+      ItemAsksForConsent(services_.system.ElevationState())) {
+    shield_.reset(ShieldMenuBitmap());
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = static_cast<HBITMAP>(shield_.get());
+    SetMenuItemInfoW(trayMenu_, id, FALSE, &info);
+  }
   return *menuItems_.emplace_back(std::make_unique<MenuItemControl>(trayMenu_, id));
 }
 

@@ -107,7 +107,8 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   UniqueFont label1Font_;
   BrushForColor label1Brush_;
   bool highContrast_ = false;
-  UniqueMenu menuBar_;  // holds mpopupsys; never attached to the window
+  UniqueBitmap shield_;  // on mpopdsk, where it asks for consent; outlives the menu
+  UniqueMenu menuBar_;   // holds mpopupsys; never attached to the window
   HMENU trayMenu_ = nullptr;
 
   struct PlacedControl {

@@ -16,6 +16,9 @@ struct GdiObjectCloser {
 struct IconCloser {
   void operator()(HICON icon) const { DestroyIcon(icon); }
 };
+struct HandleCloser {
+  void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
 struct MenuCloser {
   void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
@@ -23,6 +26,8 @@ struct MenuCloser {
 using UniqueWindow = UniqueAny<HWND, WindowCloser>;
 using UniqueFont = UniqueAny<HGDIOBJ, GdiObjectCloser>;
 using UniqueBrush = UniqueAny<HGDIOBJ, GdiObjectCloser>;
+using UniqueBitmap = UniqueAny<HGDIOBJ, GdiObjectCloser>;
+using UniqueHandle = UniqueAny<HANDLE, HandleCloser>;
 using UniqueMenu = UniqueAny<HMENU, MenuCloser>;
 using UniqueIcon = UniqueAny<HICON, IconCloser>;
 

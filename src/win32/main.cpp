@@ -3,8 +3,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 #include "app/main_window.h"
 #include "app/texts.h"
+#include "settings/elevated_logon_setting.h"
 #include "win32/about_window_win32.h"
 #include "win32/form1_window.h"
 #include "win32/program_windows.h"
@@ -28,9 +33,22 @@ HWND CreateHiddenOwner(HINSTANCE instance) {
                          nullptr);
 }
 
+// The arguments after the program's name, as the C runtime split the command line.
+std::vector<std::wstring> ProgramArguments() {
+  if (__wargv == nullptr || __argc < 1) return {};
+  return std::vector<std::wstring>(__wargv + 1, __wargv + __argc);
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  AnsiCodePageWin32 ansi;
+  RegistryWin32 registry;
+  SystemWin32 system;
+  // A copy started as administrator for the logon count-down does only that, before any window.
+  const StartArguments start = ReadStartArguments(ProgramArguments(), system.DecimalSeparator());
+  if (start.kind != StartKind::kOrdinary) return RunElevatedRequest(start, {registry, ansi});
+
   INITCOMMONCONTROLSEX commonControls{sizeof commonControls,
                                       ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&commonControls);
@@ -42,12 +60,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 #endif
   UniqueWindow owner(registered ? CreateHiddenOwner(instance) : nullptr);
 
-  AnsiCodePageWin32 ansi;
   DialogsWin32 dialogs;
-  RegistryWin32 registry;
   TrayWin32 tray(ansi);
   PowerWin32 power;
-  SystemWin32 system;
   ProgramModule module;
   ProgramWindows windows;
 

@@ -9,6 +9,7 @@
 
 #include "win32/controls_win32.h"
 #include "win32/dpi.h"
+#include "win32/handles.h"
 
 namespace duskfall {
 
@@ -80,6 +81,26 @@ std::int32_t RegistryWin32::RegSetValueExA(RegKey key, const std::string& valueN
                                            std::uint32_t type, const std::uint8_t* data,
                                            std::uint32_t size) {
   return ::RegSetValueExA(AsKey(key), valueName.c_str(), 0, type, data, size);
+}
+
+std::int32_t RegistryWin32::RegDeleteValueA(RegKey key, const std::string& valueName) {
+  return ::RegDeleteValueA(AsKey(key), valueName.c_str());
+}
+
+std::int32_t RegistryWin32::RegDeleteKeyA(RegKey root, const std::string& subKey) {
+  return ::RegDeleteKeyA(AsKey(root), subKey.c_str());
+}
+
+std::int32_t RegistryWin32::RegQueryInfoKeyA(RegKey key, std::uint32_t* subKeys,
+                                             std::uint32_t* values) {
+  DWORD subKeyCount = 0;
+  DWORD valueCount = 0;
+  const LONG status =
+      ::RegQueryInfoKeyA(AsKey(key), nullptr, nullptr, nullptr, &subKeyCount, nullptr, nullptr,
+                         &valueCount, nullptr, nullptr, nullptr, nullptr);
+  *subKeys = subKeyCount;
+  *values = valueCount;
+  return status;
 }
 
 std::int32_t RegistryWin32::RegCloseKey(RegKey key) { return ::RegCloseKey(AsKey(key)); }
@@ -255,6 +276,46 @@ bool SystemWin32::FileExists(const std::wstring& path) {
   constexpr DWORD kNotNormal =
       FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   return (found.dwFileAttributes & kNotNormal) == 0;
+}
+
+Elevation SystemWin32::ElevationState() {
+  UniqueHandle token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.put())) return Elevation::kNoUac;
+  TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
+  DWORD size = 0;
+  // Windows XP, which has no User Account Control, does not know this class: the call fails.
+  if (!GetTokenInformation(token.get(), TokenElevationType, &type, sizeof type, &size)) {
+    return Elevation::kNoUac;
+  }
+  return type == TokenElevationTypeLimited ? Elevation::kLimited : Elevation::kFull;
+}
+
+std::optional<std::uint32_t> SystemWin32::RunElevated(const std::wstring& parameters) {
+  std::wstring path(32768, L'\0');
+  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  if (length == 0 || length >= path.size()) return std::nullopt;
+  path.resize(length);
+  SHELLEXECUTEINFOW execute{};
+  execute.cbSize = sizeof execute;
+  // Windows shows its own prompt; when the user says no, the call fails with ERROR_CANCELLED,
+  // and the program's own message follows instead of the shell's.
+  execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+  execute.hwnd = GetActiveWindow();
+  execute.lpVerb = L"runas";
+  execute.lpFile = path.c_str();
+  execute.lpParameters = parameters.c_str();
+  execute.nShow = SW_HIDE;
+  if (!ShellExecuteExW(&execute) || execute.hProcess == nullptr) return std::nullopt;
+  const UniqueHandle process(execute.hProcess);
+  // A plain wait, not a message loop: the prompt holds the whole desktop anyway, and the copy
+  // only writes two values. Messages handled here would run a tick that may power off, a second
+  // menu command or a close in the middle of this one.
+  DWORD exitCode = 0;
+  if (WaitForSingleObject(process.get(), INFINITE) != WAIT_OBJECT_0 ||
+      !GetExitCodeProcess(process.get(), &exitCode)) {
+    return std::nullopt;
+  }
+  return exitCode;
 }
 
 }  // namespace duskfall

@@ -35,6 +35,9 @@ class RegistryWin32 : public RegistryApi {
                                 std::uint8_t* data, std::uint32_t* size) override;
   std::int32_t RegSetValueExA(RegKey key, const std::string& valueName, std::uint32_t type,
                               const std::uint8_t* data, std::uint32_t size) override;
+  std::int32_t RegDeleteValueA(RegKey key, const std::string& valueName) override;
+  std::int32_t RegDeleteKeyA(RegKey root, const std::string& subKey) override;
+  std::int32_t RegQueryInfoKeyA(RegKey key, std::uint32_t* subKeys, std::uint32_t* values) override;
   std::int32_t RegCloseKey(RegKey key) override;
 };
 
@@ -71,6 +74,8 @@ class SystemWin32 : public SystemApi {
   double TwipsPerPixelX() override;
   bool StartProgram(const std::wstring& path) override;
   bool FileExists(const std::wstring& path) override;
+  Elevation ElevationState() override;
+  std::optional<std::uint32_t> RunElevated(const std::wstring& parameters) override;
 };
 
 }  // namespace duskfall

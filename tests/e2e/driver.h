@@ -210,6 +210,7 @@ class Program {
     return path;
   }
   HWND Window() const { return window_; }  // the main window, once start-up is over
+  HANDLE Process() const { return process_; }
   bool WaitForExit(DWORD* exitCode = nullptr) const {
     return WaitForSingleObject(process_, 30000) == WAIT_OBJECT_0 &&
            (exitCode == nullptr || GetExitCodeProcess(process_, exitCode));

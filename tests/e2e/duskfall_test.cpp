@@ -185,6 +185,27 @@ TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeTakesANewDpiAndOutlivesTheMain
   EXPECT_TRUE(program.WaitForExit());
 }
 
+// The copy that the tray item starts as administrator, started here as Windows would start it:
+// its exit code, and the minutes and Run command it leaves.
+TEST(Duskfall, TheHelperModeWritesBothValuesOrNoneAndAnyOtherArgumentsStartTheProgram) {
+  const std::wstring program = Program::Directory() + L"\\Duskfall.exe";
+  WriteString(kAppPathsKey, L"", program);
+  const auto run = [&](const std::wstring& arguments) {
+    const Program helper(L"\"" + program + L"\" --elevated-logon-setting" + arguments, false);
+    DWORD exitCode = 99;
+    EXPECT_TRUE(helper.WaitForExit(&exitCode)) << "it must end by itself";
+    return std::to_wstring(exitCode) + L" " + ReadString(kSettingsKey, kMinutesValue) + L"|" +
+           ReadString(kRunKey, L"Duskfall");
+  };
+  EXPECT_EQ(run(L" set 45 C:\\other.exe"), L"1 <missing>|<missing>");
+  MakeKeyReadOnly(kRunKey);  // the minutes written first are taken back
+  EXPECT_EQ(run(L" set 45"), L"2 |<missing>");
+  MakeKeyWritable(kRunKey);
+  EXPECT_EQ(run(L" set 45"), L"0 45|" + program);
+  EXPECT_EQ(run(L" remove"), L"0 <missing>|<missing>");
+  const Program ordinary(L"\"" + program + L"\" --elevated-logon-setting-x set 45");
+}
+
 // Run by tests/e2e/wine-run --poweroff, which checks from outside that the window closes and the
 // Wine session ends: arms a fixed-time count-down a few seconds ahead, restarts the taskbar, and
 // leaves it running.
@@ -227,10 +248,18 @@ TEST(Installed, ALogonCountDownIsStoredWithRights) {
   WriteString(kSettingsKey, kMinutesValue, L"");
   MakeKeyReadOnly(kSettingsKey);
   const Program program;
+  // Wine gives every process a full administrator token: a refused write is final there, and
+  // no copy is started to ask for consent.
+  const HANDLE job = CreateJobObjectW(nullptr, nullptr);
+  ASSERT_TRUE(AssignProcessToJobObject(job, program.Process()));
   program.ChooseMode(2);
   SetText(program.Minutes(), L"45");
   ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
-  EXPECT_NE(program.AnswerMessageBox(), L"") << "storing without rights is refused";
+  EXPECT_EQ(program.AnswerMessageBox(), kMsgLogonNotStored);
+  JOBOBJECT_BASIC_ACCOUNTING_INFORMATION used{};
+  QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &used, sizeof used, nullptr);
+  EXPECT_EQ(used.TotalProcesses, 1u) << "a second copy was started";
+  CloseHandle(job);
   MakeKeyWritable(kSettingsKey);
   ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
   // The item's command runs once the menu's loop has ended.

@@ -78,6 +78,19 @@ struct FakeRegistry : RegistryApi {
     keys[handles.at(key).first][Lower(name)] = {type, Bytes(data, data + size)};
     return kErrorSuccess;
   }
+  std::int32_t RegDeleteValueA(RegKey key, const std::string& name) override {
+    if (!(handles.at(key).second & kKeySetValue)) return kErrorAccessDenied;
+    return keys[handles.at(key).first].erase(Lower(name)) ? kErrorSuccess : kErrorFileNotFound;
+  }
+  std::int32_t RegDeleteKeyA(RegKey, const std::string& key) override {
+    return readOnly.count(Lower(key)) ? kErrorAccessDenied : keys.erase(Lower(key)) ? 0 : 2;
+  }
+  std::int32_t RegQueryInfoKeyA(RegKey key, std::uint32_t* subs, std::uint32_t* values) override {
+    const std::string below = handles.at(key).first + "\\";
+    *subs = std::ranges::count_if(keys, [&](const auto& k) { return k.first.starts_with(below); });
+    *values = keys[handles.at(key).first].size();
+    return kErrorSuccess;
+  }
   std::int32_t RegCloseKey(RegKey key) override {
     if (log != nullptr) log->push_back("RegCloseKey");
     return handles.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
@@ -107,6 +120,8 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
   double twipsPerPixel = 15;
   std::set<std::wstring> startable, files;
   TwipsPoint pointer;
+  Elevation elevation = Elevation::kFull;
+  std::optional<std::uint32_t> elevatedExit;  // none: the user refused
 
   void ShowMessage(const std::wstring& text, std::uint32_t style,
                    const std::wstring& title) override {
@@ -156,6 +171,10 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
     return Step(("StartProgram " + ToAnsi(path)).c_str()) && startable.count(path);
   }
   bool FileExists(const std::wstring& path) override { return files.count(path) != 0; }
+  Elevation ElevationState() override { return elevation; }
+  std::optional<std::uint32_t> RunElevated(const std::wstring& parameters) override {
+    return Step(("RunElevated " + ToAnsi(parameters)).c_str()) ? elevatedExit : std::nullopt;
+  }
   void PopupTrayMenu() override { Step("PopupTrayMenu"); }
   TwipsPoint PointerPosition() const override { return pointer; }
 

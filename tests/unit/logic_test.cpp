@@ -305,7 +305,7 @@ TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
       {false, kModeRelativeTime, L"45", false, kSettings, "", kMsgLogonNotStored, "30", none},
       {false, kModeRelativeTime, L"45", false, kRun, "", kMsgLogonNotStored, "30", none},
       {true, kModeRelativeTime, L"45", true, "", "", nullptr, "", ""},
-      {true, kModeRelativeTime, L"45", true, kSettings, "", kMsgLogonNotCleared, "30", ""},
+      {true, kModeRelativeTime, L"45", true, kSettings, "", kMsgLogonNotCleared, "30", kProgram},
       {true, kModeRelativeTime, L"45", true, "", kSettings, nullptr, none, ""}};
   // clang-format on
   for (const auto& [cancel, mode, minutes, running, denied, gone, box, minutesAfter, runAfter] :

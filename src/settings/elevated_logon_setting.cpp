@@ -1,0 +1,117 @@
+#include "settings/elevated_logon_setting.h"
+
+#include <string>
+#include <variant>
+
+#include "settings/logon_setting.h"
+#include "settings/settings_keys.h"
+
+namespace duskfall {
+
+namespace {
+
+constexpr wchar_t kVendorKey[] = L"SOFTWARE\\{4924567}";
+
+wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c; }
+
+// Paths as the uninstaller compares them: letters in either case.
+bool SameText(std::wstring_view a, std::wstring_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  }
+  return true;
+}
+
+bool Succeeded(std::int32_t status) {
+  return status == kErrorSuccess || status == kErrorFileNotFound;  // nothing there to delete
+}
+
+std::int32_t DeleteMachineValue(Registry registry, const std::wstring& keyPath,
+                                const std::wstring& valueName) {
+  RegKey key = 0;
+  const std::int32_t openStatus = registry.api.RegOpenKeyExA(
+      kHkeyLocalMachine, registry.ansi.ToAnsi(keyPath), 0, kKeyAccess, &key);
+  if (openStatus != kErrorSuccess || key == 0) return openStatus;
+  const std::int32_t status = registry.api.RegDeleteValueA(key, registry.ansi.ToAnsi(valueName));
+  registry.api.RegCloseKey(key);
+  return status;
+}
+
+void DeleteKeyIfEmpty(Registry registry, const std::wstring& keyPath) {
+  RegKey key = 0;
+  registry.api.RegOpenKeyExA(kHkeyLocalMachine, registry.ansi.ToAnsi(keyPath), 0, kKeyRead, &key);
+  if (key == 0) return;
+  std::uint32_t subKeys = 1;
+  std::uint32_t values = 1;
+  registry.api.RegQueryInfoKeyA(key, &subKeys, &values);
+  registry.api.RegCloseKey(key);
+  if (subKeys == 0 && values == 0) {
+    registry.api.RegDeleteKeyA(kHkeyLocalMachine, registry.ansi.ToAnsi(keyPath));
+  }
+}
+
+// The Run value is the program's when it is an empty text, as cancelling leaves it, or starts
+// the program that App Paths names, quoted or not. A value of another type is someone else's.
+bool RunValueIsOurs(Registry registry, const std::wstring& program) {
+  RegKey key = 0;
+  registry.api.RegOpenKeyExA(kHkeyLocalMachine, registry.ansi.ToAnsi(kRunKey), 0, kKeyRead, &key);
+  if (key == 0) return false;
+  RegValue value;
+  const std::int32_t status = ReadTypedValue(registry, key, kRunValue, value);
+  registry.api.RegCloseKey(key);
+  if (status != kErrorSuccess || std::holds_alternative<std::int32_t>(value)) return false;
+  const auto* text = std::get_if<std::wstring>(&value);
+  std::wstring_view command = text != nullptr ? std::wstring_view(*text) : std::wstring_view();
+  if (command.size() >= 2 && command.front() == L'"' && command.back() == L'"') {
+    command = command.substr(1, command.size() - 2);
+  }
+  return (text == nullptr || text->empty()) || (!program.empty() && SameText(command, program));
+}
+
+}  // namespace
+
+std::int32_t RemoveLogonSetting(Registry registry) {
+  std::wstring program;
+  ReadRegistryString(registry, kMachineRootText, kAppPathsKey, L"", program);
+  std::wstring previousMinutes;
+  ReadRegistryString(registry, kMachineRootText, kSettingsKey, kStoredMinutesValue,
+                     previousMinutes);
+  const std::int32_t minutesStatus =
+      DeleteMachineValue(registry, kSettingsKey, kStoredMinutesValue);
+  if (!Succeeded(minutesStatus)) return minutesStatus;
+  if (RunValueIsOurs(registry, program)) {
+    const std::int32_t runStatus = DeleteMachineValue(registry, kRunKey, kRunValue);
+    if (!Succeeded(runStatus)) {
+      // Neither half goes alone.
+      if (minutesStatus == kErrorSuccess) {
+        WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, previousMinutes, kRegSz);
+      }
+      return runStatus;
+    }
+  }
+  // Empty keys are no setting: when they cannot go, the removal still holds.
+  DeleteKeyIfEmpty(registry, kSettingsKey);
+  DeleteKeyIfEmpty(registry, kVendorKey);
+  return kErrorSuccess;
+}
+
+int RunElevatedRequest(const StartArguments& start, Registry registry) {
+  if (start.kind != StartKind::kElevatedRequest) return kExitRefusedArguments;
+  std::int32_t status = kErrorSuccess;
+  switch (start.request.verb) {
+    case ElevatedVerb::kSet:
+      CreateRegistryKey(registry, kSettingsKey, kMachineRoot);
+      status = StoreLogonSetting(registry, start.request.minutes);
+      break;
+    case ElevatedVerb::kClear:
+      status = ClearLogonSetting(registry);
+      break;
+    case ElevatedVerb::kRemove:
+      status = RemoveLogonSetting(registry);
+      break;
+  }
+  return status == kErrorSuccess ? kExitDone : kExitWriteFailed;
+}
+
+}  // namespace duskfall

@@ -1,0 +1,27 @@
+// The arguments of a copy that runs as administrator, split at each newline, with a period or
+// (first byte odd) a comma as the separator: nothing but one request in exactly one of its
+// forms is taken.
+#include <cstdlib>
+
+#include "app/minutes_conversion.h"
+#include "settings/elevated_request.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace duskfall;
+  const std::wstring separator = size > 0 && data[0] % 2 ? L"," : L".";
+  std::vector<std::wstring> a(1);
+  for (std::size_t i = 1; i < size; ++i) {
+    if (data[i] == '\n') a.emplace_back();
+    if (data[i] != '\n') a.back().push_back(data[i]);
+  }
+  const StartArguments start = ReadStartArguments(a, separator);
+  // A request taken is exactly the switch, the verb and, for "set" only, minutes that the menu
+  // item would take.
+  const ElevatedRequest& r = start.request;
+  const wchar_t* const verbs[] = {L"set", L"clear", L"remove"};
+  std::vector<std::wstring> named{kElevatedSwitch, verbs[static_cast<int>(r.verb)]};
+  if (r.verb == ElevatedVerb::kSet) named.push_back(r.minutes);
+  const bool valid = r.verb != ElevatedVerb::kSet || ParseLocaleNumber(r.minutes, separator) > 0.0;
+  if (start.kind == StartKind::kElevatedRequest && (named != a || !valid)) std::abort();
+  return 0;
+}

@@ -1,0 +1,104 @@
+// The logon count-down out of a user's reach: the copy that runs as administrator with the
+// private arguments, and the consent that the tray item asks for.
+#include <gtest/gtest.h>
+
+#include "app/texts.h"
+#include "fakes/fakes.h"
+#include "settings/elevated_logon_setting.h"
+#include "settings/settings_keys.h"
+
+namespace duskfall::testing {
+namespace {
+
+const std::string kSettings = Lower(kSettingsKey);
+const std::string kMinutes = Lower(kStoredMinutesValue);
+const std::string kRun = Lower(kRunKey);
+const std::string kProgram = "C:\\Program Files\\Duskfall.exe";
+const std::string kQuoted = '"' + kProgram + '"';
+
+TEST(ElevatedLogonSetting, WritesBothValuesOrNoneAndRefusesAnyOtherArguments) {
+  const std::wstring s = kElevatedSwitch;
+  const std::string vendor = "software\\{4924567}";
+  // The arguments, the key it may not write and the Run command before; its exit code, how many
+  // of the settings key and the key above it are left, and the minutes and Run command after
+  // ("-": no value).
+  // clang-format off
+  const std::vector<std::tuple<std::vector<std::wstring>, std::string, std::string, std::string>> rows{
+      {{s, L"set", L" 1.5 "}, "", "", "0 2  1.5 |" + kQuoted},
+      {{s, L"set", L"45"}, kSettings, "", "2 2 30|"},
+      {{s, L"Clear"}, "", kQuoted, "1 2 30|" + kQuoted},
+      {{s, L"clear"}, kRun, kQuoted, "2 2 30|" + kQuoted},
+      {{s, L"remove"}, "", kQuoted, "0 0 -|-"},
+      {{s, L"remove"}, "", "", "0 0 -|-"},
+      {{s, L"remove"}, "", "C:\\other.exe", "0 0 -|C:\\other.exe"},
+      {{s, L"remove"}, kRun, kProgram, "2 2 30|" + kProgram},
+      {{s, L"remove"}, kSettings, kQuoted, "2 2 30|" + kQuoted}};
+  // clang-format on
+  for (const auto& [arguments, denied, runBefore, expected] : rows) {
+    Log log;
+    FakeSystem ansi(log);
+    FakeRegistry registry;
+    registry.Put(Lower(kAppPathsKey), "", kRegSz, Sz(kProgram));
+    registry.Put(kSettings, kMinutes, kRegSz, Sz("30"));
+    registry.Put(kRun, "Duskfall", kRegSz, Sz(runBefore));
+    registry.keys[vendor];
+    registry.readOnly = {denied};
+    const int exitCode = RunElevatedRequest(ReadStartArguments(arguments, L"."), {registry, ansi});
+    const std::size_t keysLeft = registry.keys.count(kSettings) + registry.keys.count(vendor);
+    EXPECT_EQ(std::to_string(exitCode) + " " + std::to_string(keysLeft) + " " +
+                  registry.Text(kSettings, kMinutes) + "|" + registry.Text(kRun, "Duskfall"),
+              expected);
+    EXPECT_TRUE(registry.handles.empty());
+  }
+}
+
+// The tray item refused for want of rights: where Windows can give them (a limited token with
+// User Account Control) it asks for consent, and the copy's answer decides what follows.
+TEST(LogonConsent, ARefusedWriteAsksOnlyWithALimitedTokenAndGoesOnAsTheCopysAnswerSays) {
+  const std::string set = "RunElevated --elevated-logon-setting set \"45\"|";
+  const std::string clear = "RunElevated --elevated-logon-setting clear|";
+  // Cancelling, the process's rights, the key it may not write and the one not there, the
+  // copy's exit code; the consent asked for, the boxes shown and the two captions after.
+  // clang-format off
+  const std::vector<std::tuple<bool, Elevation, std::string, std::string,
+                               std::optional<std::uint32_t>, std::string>> rows{
+      {false, Elevation::kLimited, kSettings, "", 0u, set + "0 Cancel Duskfall Cancel"},
+      {false, Elevation::kLimited, kSettings, "", std::nullopt, set + "1 &Set Duskfall Set"},
+      {false, Elevation::kLimited, kRun, "", 2u, set + "1 &Set Duskfall Set"},
+      {false, Elevation::kFull, kSettings, "", 0u, "|1 &Set Duskfall Set"},
+      {false, Elevation::kNoUac, kSettings, "", 0u, "|1 &Set Duskfall Set"},
+      {false, Elevation::kLimited, "", kSettings, 0u, "|1 &Set Duskfall Set"},
+      {true, Elevation::kLimited, kRun, "", 0u, clear + "0 &Set Duskfall Set"},
+      {true, Elevation::kLimited, kSettings, "", std::nullopt, clear + "1 Cancel Duskfall Set"}};
+  // clang-format on
+  for (const auto& [cancel, elevation, denied, gone, exitCode, expected] : rows) {
+    Log log;
+    FakeFactory factory(log);
+    Form1Controls c = BuildForm1(factory);
+    FakeControl trayRetry(log);
+    c.TrayRetry = &trayRetry;
+    FakeWindow self("Form1", log);
+    FakeSystem sys(log);
+    FakeRegistry registry;
+    ProgramModule module;
+    Form1 form(self, self, sys, c, Services{sys, registry, sys, sys, sys, sys}, module);
+    registry.Put(kSettings, kMinutes, kRegSz, Sz("30"));
+    registry.keys[kRun];
+    registry.readOnly = {denied};
+    registry.keys.erase(gone);
+    sys.elevation = elevation;
+    sys.elevatedExit = exitCode;
+    c.mpopdsk->SetText(cancel ? kMenuCancelDuskfall : kMenuSetDuskfall);
+    c.CmbFunction->SetText(kModeRelativeTime);
+    form.CmbFunction_Click();
+    c.TxtCount->SetText(L"45");
+    form.mpopdsk_Click();
+    const auto ask = std::ranges::find_if(log, [](auto& call) { return call.starts_with("Run"); });
+    EXPECT_EQ((ask == log.end() ? "" : *ask) + "|" + std::to_string(sys.boxes.size()) + " " +
+                  sys.ToAnsi(c.mpopdsk->Text()) + " " + sys.ToAnsi(c.CmdSaS[0]->Text()),
+              expected);
+  }
+}
+
+}  // namespace
+}  // namespace duskfall::testing
