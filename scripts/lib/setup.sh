@@ -31,9 +31,13 @@ sudo_if_needed() {
 build_packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
                 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686)
 run_packages=(wine64 xvfb x11-utils fonts-wine)
-# What only the tests need besides: makensis, for the installer the install test runs; for the
-# release check, the signing tools and 7-Zip, which unpacks what a setup program writes.
-test_packages=(nsis osslsigncode openssl p7zip-full)
+# What the Windows Installer packages are made with: wixl, and msitools' msibuild and msiinfo;
+# wixl runs under faketime, which sets the time it writes into each package.
+msi_packages=(wixl msitools faketime)
+# What only the tests need besides: makensis and the above, for the packages the install tests
+# run; for the release check, the signing tools and 7-Zip, which unpacks what a setup program
+# writes.
+test_packages=(nsis "${msi_packages[@]}" osslsigncode openssl p7zip-full)
 
 # The decimal-comma locale that one end-to-end group runs in: Wine takes the user's number format
 # from the Unix locale, and glibc knows only the locales that were generated.

@@ -252,53 +252,56 @@ TEST(PowerOff, ArmedAFewSecondsAheadAndTheTaskbarRestarted) {
   program.Detach();
 }
 
-// The package's work, checked by tests/e2e/wine-run --install between its steps in one prefix.
+// The package's work, checked by tests/e2e/wine-run --install and --msi between its steps in one
+// prefix. The Add/Remove Programs entry is named DUSKFALL_PRODUCT: the setup program's
+// "Duskfall", or the Windows Installer package's product code. Each case runs from a copy of the
+// driver in the installation folder, so that Program starts the installed Duskfall.exe.
 constexpr wchar_t kVendorKey[] = L"SOFTWARE\\{4924567}";
-constexpr wchar_t kUninstallKey[] =
-    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Duskfall";
+std::wstring UninstallKey() {
+  return L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" +
+         std::wstring(_wgetenv(L"DUSKFALL_PRODUCT"));
+}
 
-// Run from a copy of the driver in the installation folder, so that Program starts the
-// installed Duskfall.exe.
-TEST(Installed, WritesInTheViewOfItsBitnessAndALogonCountDownIsStoredWithRightsAndResumed) {
+// The setup program's run only: the Windows Installer package stores the count-down itself.
+TEST(Installed, ALogonCountDownIsStoredWithRights) {
+  WriteString(kSettingsKey, kMinutesValue, L"");
+  MakeKeyReadOnly(kSettingsKey);
+  const Program program;
+  // Wine gives every process a full administrator token: a refused write is final there, and
+  // no copy is started to ask for consent.
+  const HANDLE job = CreateJobObjectW(nullptr, nullptr);
+  ASSERT_TRUE(AssignProcessToJobObject(job, program.Process()));
+  program.ChooseMode(2);
+  SetText(program.Minutes(), L"45");
+  ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
+  EXPECT_EQ(program.AnswerMessageBox(), kMsgLogonNotStored);
+  JOBOBJECT_BASIC_ACCOUNTING_INFORMATION used{};
+  QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &used, sizeof used, nullptr);
+  EXPECT_EQ(used.TotalProcesses, 1u) << "a second copy was started";
+  CloseHandle(job);
+  MakeKeyWritable(kSettingsKey);
+  ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
+  // The item's command runs once the menu's loop has ended.
+  EXPECT_TRUE(WaitUntil([&] { return ReadString(kRunKey, L"Duskfall") != kMissing; }));
+  // A silent installation over the running program gives up.
+  const HANDLE setup = StartProcess(L"\"" + std::wstring(_wgetenv(L"DUSKFALL_SETUP")) + L"\" /S");
+  DWORD exitCode = 0;
+  EXPECT_EQ(WaitForSingleObject(setup, 30000), WAIT_OBJECT_0);
+  EXPECT_TRUE(GetExitCodeProcess(setup, &exitCode) && exitCode == 2) << exitCode;
+  CloseHandle(setup);
+  ASSERT_TRUE(program.ChooseTrayItem(kExitItem)) << "the program was not left running";
+  EXPECT_TRUE(program.WaitForExit());
+}
+
+TEST(Installed, WritesInTheViewOfItsBitnessAndTheLogonCountDownResumesHidden) {
   const std::wstring installed = Program::Directory() + L"\\Duskfall.exe";
   EXPECT_EQ(ReadString(kAppPathsKey, L""), installed);
   // Windows shares App Paths between the views; the Add/Remove entry has one in each.
-  EXPECT_NE(ReadString(kUninstallKey, L"DisplayName"), kMissing);
-  EXPECT_EQ(ReadString(kUninstallKey, L"DisplayName", kOtherView), kMissing);
-  WriteString(kSettingsKey, kMinutesValue, L"");
-  MakeKeyReadOnly(kSettingsKey);
-  std::wstring command;
-  {
-    const Program program;
-    // Wine gives every process a full administrator token: a refused write is final there, and
-    // no copy is started to ask for consent.
-    const HANDLE job = CreateJobObjectW(nullptr, nullptr);
-    ASSERT_TRUE(AssignProcessToJobObject(job, program.Process()));
-    program.ChooseMode(2);
-    SetText(program.Minutes(), L"45");
-    ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
-    EXPECT_EQ(program.AnswerMessageBox(), kMsgLogonNotStored);
-    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION used{};
-    QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &used, sizeof used,
-                              nullptr);
-    EXPECT_EQ(used.TotalProcesses, 1u) << "a second copy was started";
-    CloseHandle(job);
-    MakeKeyWritable(kSettingsKey);
-    ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
-    // The item's command runs once the menu's loop has ended.
-    EXPECT_TRUE(
-        WaitUntil([&] { return (command = ReadString(kRunKey, L"Duskfall")) != kMissing; }));
-    EXPECT_EQ(command, L"\"" + installed + L"\"");
-    EXPECT_EQ(ReadString(kRunKey, L"Duskfall", kOtherView), kMissing);
-    // A silent installation over the running program gives up.
-    const HANDLE setup = StartProcess(L"\"" + std::wstring(_wgetenv(L"DUSKFALL_SETUP")) + L"\" /S");
-    DWORD exitCode = 0;
-    EXPECT_EQ(WaitForSingleObject(setup, 30000), WAIT_OBJECT_0);
-    EXPECT_TRUE(GetExitCodeProcess(setup, &exitCode) && exitCode == 2) << exitCode;
-    CloseHandle(setup);
-    ASSERT_TRUE(program.ChooseTrayItem(kExitItem)) << "the program was not left running";
-    EXPECT_TRUE(program.WaitForExit());
-  }
+  EXPECT_NE(ReadString(UninstallKey().c_str(), L"DisplayName"), kMissing);
+  EXPECT_EQ(ReadString(UninstallKey().c_str(), L"DisplayName", kOtherView), kMissing);
+  const std::wstring command = ReadString(kRunKey, L"Duskfall");
+  EXPECT_EQ(command, L"\"" + installed + L"\"");
+  EXPECT_EQ(ReadString(kRunKey, L"Duskfall", kOtherView), kMissing);
   // At logon Windows starts the Run value's command, for a user who may only read the key: the
   // count-down resumes, hidden, with its icon in the tray.
   MakeKeyReadOnly(kSettingsKey);
@@ -318,7 +321,7 @@ TEST(Uninstalled, WhatIsTheProgramsIsGoneFromBothViewsAndTheRestStays) {
     EXPECT_EQ(ReadString(kAppPathsKey, L"", view), kMissing);
     EXPECT_EQ(ReadString(kRunKey, L"Duskfall", view), kMissing);
     EXPECT_EQ(ReadString(kSettingsKey, kMinutesValue, view), kMissing);
-    EXPECT_EQ(ReadString(kUninstallKey, L"DisplayName", view), kMissing);
+    EXPECT_EQ(ReadString(UninstallKey().c_str(), L"DisplayName", view), kMissing);
   }
   EXPECT_EQ(ReadString(kRunKey, L"Other"), L"C:\\windows\\notepad.exe");
   EXPECT_EQ(ReadString(kVendorKey, L"Other"), L"not Duskfall's");
