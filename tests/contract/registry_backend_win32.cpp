@@ -15,7 +15,8 @@ DWORD handlesBefore = 0;
 
 // Wine answers 0 to GetProcessHandleCount: each possible handle value is asked about instead.
 DWORD HandleCount() {
-  DWORD count = 0, flags = 0;
+  DWORD count = 0;
+  DWORD flags = 0;
   for (UINT_PTR handle = 4; handle < 0x4000; handle += 4) {
     count += GetHandleInformation(reinterpret_cast<HANDLE>(handle), &flags) ? 1 : 0;
   }
@@ -24,6 +25,10 @@ DWORD HandleCount() {
 }  // namespace
 
 void ResetBackend() {
+  HKEY key = nullptr;  // made when missing, so that its rights can always be given back
+  RegCreateKeyExA(HKEY_LOCAL_MACHINE, kContractKey, 0, nullptr, 0, KEY_READ, nullptr, &key,
+                  nullptr);
+  RegCloseKey(key);
   e2e::MakeKeyWritable(L"SOFTWARE\\DuskfallContract");
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, kContractKey);
   handlesBefore = HandleCount();

@@ -26,10 +26,13 @@ class RegistryContract : public ::testing::Test {
 TEST_F(RegistryContract, WrittenValuesReadBackByTheirNameInAnyCase) {
   const std::vector<std::tuple<std::wstring, RegValue, int, std::wstring>> rows{
       // clang-format off
-      {L"Minutes", L"30", kRegSz, L"30"}, {L"", L"C:\\", kRegSz, L"C:\\"},
+      {L"Minutes", L"30", kRegSz, L"30"},
+      {L"", L"C:\\", kRegSz, L"C:\\"},
       {L"empty", L"", kRegSz, L""},
-      {L"count", -2, kRegDword, L"-2"}, {L"text", L"258", kRegDword, L"258"},
-      {L"bad", L"12x", kRegDword, L""}, {L"binary", L"x", kRegBinary, L""}};
+      {L"count", -2, kRegDword, L"-2"},
+      {L"text", L"258", kRegDword, L"258"},
+      {L"bad", L"12x", kRegDword, L""},
+      {L"binary", L"x", kRegBinary, L""}};
   // clang-format on
   for (auto [name, value, type, read] : rows) {
     WriteMachineValue(Routines(), kKey, name, value, type);
@@ -59,7 +62,8 @@ TEST_F(RegistryContract, StoredDataIsReadAsItsTypeSaysEvenFromAReadOnlyKey) {
       {kRegExpandSz, "%x%", kUnsupportedType, {}, true, L"old"},
       {0, "", kErrorFileNotFound, {}, false, L""}};
   // clang-format on
-  MakeReadOnly(kContractKey);  // the handle open for writing may still write
+  MakeReadOnly(kContractKey);  // the handle open for writing may still write, a new one not
+  EXPECT_EQ(WriteMachineValue(Routines(), kKey, L"v0", L"x", kRegSz), kErrorAccessDenied);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const auto& [type, data, status, value, found, text] = rows[i];
     const std::wstring name = L"v" + std::to_wstring(i);

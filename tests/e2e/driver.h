@@ -102,7 +102,8 @@ inline void Click(HWND control) {  // at its centre
 
 inline void PressKey(WORD key) {
   INPUT inputs[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
-  inputs[0].ki.wVk = inputs[1].ki.wVk = key;
+  inputs[0].ki.wVk = key;
+  inputs[1].ki.wVk = key;
   inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, inputs, sizeof(INPUT));
 }
@@ -134,11 +135,10 @@ inline bool TrayIcon(HWND window, DWORD message) {
 
 // The driver has the program's bitness, so HKEY_LOCAL_MACHINE is read and written in the
 // registry view the program uses; the other view is where a program of the other bitness looks.
-inline constexpr DWORD kOwnView = 0;
 inline constexpr DWORD kOtherView =
     sizeof(void*) == 8 ? RRF_SUBKEY_WOW6432KEY : RRF_SUBKEY_WOW6464KEY;
 
-inline std::wstring ReadString(const wchar_t* key, const wchar_t* name, DWORD view = kOwnView) {
+inline std::wstring ReadString(const wchar_t* key, const wchar_t* name, DWORD view = 0) {
   wchar_t value[512] = {};
   DWORD size = sizeof value;
   const LSTATUS status =
@@ -151,11 +151,12 @@ inline void WriteString(const wchar_t* key, const wchar_t* name, const std::wstr
   ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, key, name, REG_SZ, text.c_str(), size), 0);
 }
 
-// Sets a key's access list, as its owner may always do; a key that is not there stays so.
+// Sets a key's access list, as its owner may always do.
 inline void SetKeyAccess(const wchar_t* keyPath, const wchar_t* descriptor) {
   HKEY key = nullptr;
   PSECURITY_DESCRIPTOR security = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyPath, 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyPath, 0, WRITE_DAC, &key), ERROR_SUCCESS)
+      << keyPath;
   ConvertStringSecurityDescriptorToSecurityDescriptorW(descriptor, 1, &security, nullptr);
   EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, security), ERROR_SUCCESS);
   LocalFree(security);
@@ -172,16 +173,14 @@ inline void MakeKeyWritable(const wchar_t* key) { SetKeyAccess(key, L"D:P(A;;KA;
 // the program with the message its icon record names. Wine's tray sits at the right end of the
 // taskbar, one small icon with a border of 2 pixels on each side per icon, and a fresh prefix
 // shows only ours.
-inline void ClickTrayIcon(DWORD down, DWORD up, int clicks = 1) {
+inline void ClickTrayIcon(DWORD down, DWORD up) {
   RECT tray{};
   GetWindowRect(FindWindowW(L"Shell_TrayWnd", nullptr), &tray);
   const POINT icon{tray.right - 2 - GetSystemMetrics(SM_CXSMICON) / 2,
                    (tray.top + tray.bottom) / 2};
   SendMouse(icon);
-  for (int i = 0; i < clicks; ++i) {
-    SendMouse(icon, down);
-    SendMouse(icon, up);
-  }
+  SendMouse(icon, down);
+  SendMouse(icon, up);
 }
 
 // A Duskfall.exe started at construction, by default the one next to the driver, and ended when
@@ -211,9 +210,12 @@ class Program {
   }
   HWND Window() const { return window_; }  // the main window, once start-up is over
   HANDLE Process() const { return process_; }
-  bool WaitForExit(DWORD* exitCode = nullptr) const {
-    return WaitForSingleObject(process_, 30000) == WAIT_OBJECT_0 &&
-           (exitCode == nullptr || GetExitCodeProcess(process_, exitCode));
+  // The code the process ended with; STILL_ACTIVE (259) when it does not end in time.
+  DWORD WaitForExit() const {
+    DWORD exitCode = STILL_ACTIVE;
+    WaitForSingleObject(process_, 30000);
+    GetExitCodeProcess(process_, &exitCode);
+    return exitCode;
   }
   HWND TopWindow(const wchar_t* windowClass, bool visible = true) const {
     return e2e::TopWindow(GetProcessId(process_), windowClass, visible);
@@ -257,7 +259,7 @@ class Program {
     if (!WaitUntil([&] { return (box = TopWindow(L"#32770")) != nullptr; })) return L"";
     const std::wstring text = Text(GetDlgItem(box, 0xFFFF));
     PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    WaitUntil([&] { return !IsWindow(box); });
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "the message box stayed open";
     return text;
   }
   // Opens the tray menu with a right click on the icon and chooses with the keyboard: 0 About,

@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "app/texts.h"
-#include "app/version.h"
 #include "e2e/driver.h"
 
 namespace duskfall::e2e {
@@ -22,13 +21,15 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
   SetText(program.Minutes(), L"abc");
   ASSERT_TRUE(program.FocusMinutes());
   // The key or click that would move the focus is refused with a message, and never arrives.
-  for (const HWND exit : {HWND{}, program.Button(L"Exit")}) {
-    exit ? Click(exit) : PressKey(VK_TAB);
-    EXPECT_NE(program.AnswerMessageBox(), L"");
-    EXPECT_TRUE(WaitUntil([&] { return HasFocus(program.Minutes()); }));
-  }
-  // A fraction typed in the user's own format is taken; the locale group's is a comma.
-  wchar_t separator[8] = {}, *expected = _wgetenv(L"DUSKFALL_DECIMAL_SEPARATOR");
+  PressKey(VK_TAB);
+  EXPECT_EQ(program.AnswerMessageBox(), kMsgWrongType);
+  EXPECT_TRUE(WaitUntil([&] { return HasFocus(program.Minutes()); }));
+  Click(program.Button(L"Exit"));
+  EXPECT_EQ(program.AnswerMessageBox(), kMsgWrongType);
+  EXPECT_TRUE(WaitUntil([&] { return HasFocus(program.Minutes()); }));
+  // A fraction typed in the user's own format is taken; the end-to-end locale's is a comma.
+  wchar_t separator[8] = {};
+  const wchar_t* expected = _wgetenv(L"DUSKFALL_DECIMAL_SEPARATOR");
   GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
   if (expected != nullptr) {
     ASSERT_STREQ(separator, expected) << "the locale did not take";
@@ -68,7 +69,9 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
            HasFocus(program.Button(L"Cancel"));
   }));
   PressKey(VK_RETURN);
-  EXPECT_TRUE(WaitUntil([&] { return !program.CountingDown() && shown().empty(); }));
+  ASSERT_TRUE(WaitUntil([&] { return !program.CountingDown(); }));
+  // Wine hides a balloon by itself after 10 s: Cancel must take it away well before.
+  EXPECT_TRUE(WaitUntil([&] { return shown().empty(); }, 3s));
   EXPECT_TRUE(tipShows(kMainTitle));  // the icon's, added again
 }
 
@@ -76,8 +79,7 @@ TEST(Duskfall, AStartWithoutItsWindowSaysSoAndEndsWithAnErrorCode) {
   // The broken build of tests/imports loses its main window's class before making the window.
   const Program broken(L"\"" + Program::Directory() + L"\\duskfall_broken.exe\"", false);
   EXPECT_EQ(broken.AnswerMessageBox(), kMsgStartFailed);
-  DWORD exitCode = 0;
-  EXPECT_TRUE(broken.WaitForExit(&exitCode) && exitCode == 1) << exitCode;
+  EXPECT_EQ(broken.WaitForExit(), 1u);
 }
 
 TEST(Duskfall, TheTrayIconBringsTheWindowBackAndClosingItDuringTheMenuEndsTheProcess) {
@@ -96,13 +98,11 @@ TEST(Duskfall, TheTrayIconBringsTheWindowBackAndClosingItDuringTheMenuEndsThePro
   // Owned by a hidden window, it has no taskbar button; each input has its tooltip.
   EXPECT_NE(GetWindow(program.Window(), GW_OWNER), nullptr);
   EXPECT_EQ(SendMessageW(program.TopWindow(TOOLTIPS_CLASSW, false), TTM_GETTOOLCOUNT, 0, 0), 5);
-  // A click and a double click on the icon bring the window back.
-  for (const int clicks : {1, 2}) {
-    program.Minimise();
-    ClickTrayIcon(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, clicks);
-    EXPECT_TRUE(WaitUntil([&] { return program.Restored(); })) << clicks;
-    EXPECT_EQ(program.PopupMenu(), nullptr);
-  }
+  // A click on the icon brings the window back.
+  program.Minimise();
+  ClickTrayIcon(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(WaitUntil([&] { return program.Restored(); }));
+  EXPECT_EQ(program.PopupMenu(), nullptr);
   program.Minimise();
   // A right click opens the menu, where a right click chooses as a left one does: Restore, the
   // third of four items.
@@ -118,7 +118,7 @@ TEST(Duskfall, TheTrayIconBringsTheWindowBackAndClosingItDuringTheMenuEndsThePro
   ClickTrayIcon(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
   ASSERT_TRUE(WaitUntil([&] { return program.PopupMenu() != nullptr; }));
   SendMessageW(program.Window(), WM_CLOSE, 0, 0);
-  EXPECT_TRUE(program.WaitForExit());
+  EXPECT_EQ(program.WaitForExit(), 0u);
 }
 
 TEST(Duskfall, TheFileCarriesOneVersion) {
@@ -130,19 +130,15 @@ TEST(Duskfall, TheFileCarriesOneVersion) {
     UINT length = 0;
     return VerQueryValueW(info.data(), name, &found, &length) ? found : nullptr;
   };
-  // The numbers are major, minor, 0, revision; the texts major.MM.RRRR, as 1.00.0002.
+  // Version 1.0.2: the numbers are major, minor, 0, revision; the texts major.MM.RRRR.
   const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value(L"\\"));
   ASSERT_NE(fixed, nullptr);
-  const std::string numbers = std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) +
-                              ".0." + std::to_string(kVersionRevision);
   EXPECT_EQ((std::array{fixed->dwFileVersionMS, fixed->dwFileVersionLS}),
-            (std::array{DWORD(kVersionMajor << 16 | kVersionMinor), DWORD(kVersionRevision)}));
-  wchar_t text[32] = {};
-  swprintf(text, 32, L"%d.%02d.%04d", kVersionMajor, kVersionMinor, kVersionRevision);
+            (std::array<DWORD, 2>{0x10000, 2}));
   for (const wchar_t* name : {L"FileVersion", L"ProductVersion"}) {
     const auto* stored = static_cast<const wchar_t*>(
         value((std::wstring(L"\\StringFileInfo\\040904B0\\") + name).c_str()));
-    EXPECT_STREQ(stored ? stored : L"", text) << name;
+    EXPECT_STREQ(stored ? stored : L"", L"1.00.0002") << name;
   }
   // The name Task Manager, the "open with" lists and a balloon's source show.
   EXPECT_STREQ(static_cast<const wchar_t*>(value(L"\\StringFileInfo\\040904B0\\FileDescription")),
@@ -151,7 +147,7 @@ TEST(Duskfall, TheFileCarriesOneVersion) {
   const HRSRC manifest = FindResourceW(file, MAKEINTRESOURCEW(1), RT_MANIFEST);
   const std::string xml(static_cast<const char*>(LockResource(LoadResource(file, manifest))),
                         SizeofResource(file, manifest));
-  EXPECT_NE(xml.find("version=\"" + numbers + "\""), std::string::npos);
+  EXPECT_NE(xml.find("version=\"1.0.0.2\""), std::string::npos);
   // Windows 10 and 11 are named, or Windows runs the program as on Vista.
   EXPECT_NE(xml.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos);
   FreeLibrary(file);
@@ -199,7 +195,7 @@ TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeTakesANewDpiAndOutlivesTheMain
   EXPECT_TRUE(WaitUntil([&] { return FocusOf(about) != focus && IsChild(about, FocusOf(about)); }));
   // Closed the same way, the last window ends the process.
   SendMessageW(about, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(program.WaitForExit());
+  EXPECT_EQ(program.WaitForExit(), 0u);
 }
 
 // The copy that the tray item starts as administrator, started here as Windows would start it:
@@ -209,10 +205,9 @@ TEST(Duskfall, TheHelperModeWritesBothValuesOrNoneAndAnyOtherArgumentsStartThePr
   WriteString(kAppPathsKey, L"", program);
   const auto run = [&](const std::wstring& arguments) {
     const Program helper(L"\"" + program + L"\" --elevated-logon-setting" + arguments, false);
-    DWORD exitCode = 99;
-    EXPECT_TRUE(helper.WaitForExit(&exitCode)) << "it must end by itself";
-    return std::to_wstring(exitCode) + L" " + ReadString(kSettingsKey, kMinutesValue) + L"|" +
-           ReadString(kRunKey, L"Duskfall");
+    // STILL_ACTIVE (259) when it does not end by itself.
+    return std::to_wstring(helper.WaitForExit()) + L" " + ReadString(kSettingsKey, kMinutesValue) +
+           L"|" + ReadString(kRunKey, L"Duskfall");
   };
   // Nothing stored, the keys go: the settings key must be made again.
   EXPECT_EQ(run(L" remove"), L"0 <missing>|<missing>");
@@ -290,7 +285,7 @@ TEST(Installed, ALogonCountDownIsStoredWithRights) {
   EXPECT_TRUE(GetExitCodeProcess(setup, &exitCode) && exitCode == 2) << exitCode;
   CloseHandle(setup);
   ASSERT_TRUE(program.ChooseTrayItem(kExitItem)) << "the program was not left running";
-  EXPECT_TRUE(program.WaitForExit());
+  EXPECT_EQ(program.WaitForExit(), 0u);
 }
 
 TEST(Installed, WritesInTheViewOfItsBitnessAndTheLogonCountDownResumesHidden) {
@@ -316,13 +311,12 @@ TEST(Installed, WritesInTheViewOfItsBitnessAndTheLogonCountDownResumesHidden) {
   WriteString(kVendorKey, L"Other", L"not Duskfall's");
 }
 
-TEST(Uninstalled, WhatIsTheProgramsIsGoneFromBothViewsAndTheRestStays) {
-  for (const DWORD view : {kOwnView, kOtherView}) {
-    EXPECT_EQ(ReadString(kAppPathsKey, L"", view), kMissing);
-    EXPECT_EQ(ReadString(kRunKey, L"Duskfall", view), kMissing);
-    EXPECT_EQ(ReadString(kSettingsKey, kMinutesValue, view), kMissing);
-    EXPECT_EQ(ReadString(UninstallKey().c_str(), L"DisplayName", view), kMissing);
-  }
+// The other view held none of these while installed.
+TEST(Uninstalled, WhatIsTheProgramsIsGoneAndTheRestStays) {
+  EXPECT_EQ(ReadString(kAppPathsKey, L""), kMissing);
+  EXPECT_EQ(ReadString(kRunKey, L"Duskfall"), kMissing);
+  EXPECT_EQ(ReadString(kSettingsKey, kMinutesValue), kMissing);
+  EXPECT_EQ(ReadString(UninstallKey().c_str(), L"DisplayName"), kMissing);
   EXPECT_EQ(ReadString(kRunKey, L"Other"), L"C:\\windows\\notepad.exe");
   EXPECT_EQ(ReadString(kVendorKey, L"Other"), L"not Duskfall's");
 }
@@ -344,5 +338,8 @@ int main(int argc, char** argv) {
   // Window rectangles in physical pixels, as the program's own are.
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  const int failed = RUN_ALL_TESTS();
+  // GoogleTest passes a filter that selects nothing: a renamed case must not pass unseen.
+  if (::testing::UnitTest::GetInstance()->test_to_run_count() == 0) return 1;
+  return failed;
 }

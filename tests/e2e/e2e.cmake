@@ -19,15 +19,17 @@ set(run ${CMAKE_SOURCE_DIR}/tests/e2e/wine-run)
 set(driver $<TARGET_FILE:duskfall_e2e>)
 add_test(NAME e2e.prefix COMMAND ${run} --template ${prefixes})
 add_test(NAME e2e.prefix-cleanup COMMAND ${run} --remove ${prefixes})
-add_test(NAME e2e.Duskfall
-         COMMAND ${run} ${loader} ${driver} --gtest_filter=Duskfall.*:RegistryContract.*)
-# The minutes case again where a comma separates decimals: Wine follows the Unix locale.
-add_test(NAME e2e.DecimalComma COMMAND env LC_ALL=de_DE.UTF-8 DUSKFALL_DECIMAL_SEPARATOR=,
-         ${run} ${loader} ${driver} --gtest_filter=Duskfall.MinutesKeepTheFocus*)
+# One pattern per entry: the driver fails when its filter selects no case, which a pattern that
+# matches next to another could hide. The Duskfall cases run where a comma separates decimals,
+# which the program can only know from the user's locale: Wine follows the Unix locale.
+add_test(NAME e2e.Duskfall COMMAND env LC_ALL=de_DE.UTF-8 DUSKFALL_DECIMAL_SEPARATOR=,
+         ${run} ${loader} ${driver} --gtest_filter=Duskfall.*)
+add_test(NAME e2e.RegistryContract
+         COMMAND ${run} ${loader} ${driver} --gtest_filter=RegistryContract.*)
 add_test(NAME e2e.PowerOff COMMAND ${run} --poweroff ${loader} ${driver})
 add_test(NAME e2e.Install COMMAND ${run} --install ${loader} ${driver} ${CMAKE_CPACK_COMMAND})
 add_test(NAME e2e.InstallMsi COMMAND ${run} --msi ${loader} ${driver})
-set(groups e2e.Duskfall e2e.DecimalComma e2e.PowerOff e2e.Install e2e.InstallMsi)
+set(groups e2e.Duskfall e2e.RegistryContract e2e.PowerOff e2e.Install e2e.InstallMsi)
 set_tests_properties(e2e.prefix PROPERTIES FIXTURES_SETUP wine_prefix)
 set_tests_properties(e2e.prefix-cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix)
 set_tests_properties(${groups} PROPERTIES FIXTURES_REQUIRED wine_prefix)

@@ -203,7 +203,12 @@ struct FakeControl : ListControl, Timer {
   std::uint32_t interval = 0;
   std::vector<std::wstring> items;
   std::wstring Text() const override { return text; }
-  void SetText(const std::wstring& value) override { text = value; }
+  // A filled list, as a drop-down list does, selects only an exact item: other text leaves it
+  // empty. The other controls hold no items and take any text.
+  void SetText(const std::wstring& value) override {
+    const bool taken = items.empty() || std::ranges::find(items, value) != items.end();
+    text = taken ? value : L"";
+  }
   bool Enabled() const override { return enabled; }
   void SetEnabled(bool value) override { enabled = value && !refusesToRun; }
   void SetFocus() override { log.push_back("SetFocus " + std::string(text.begin(), text.end())); }
