@@ -2,18 +2,12 @@
 // private arguments, and the consent that the tray item asks for.
 #include <gtest/gtest.h>
 
-#include "app/texts.h"
-#include "fakes/fakes.h"
+#include "fakes/rig.h"
 #include "settings/elevated_logon_setting.h"
-#include "settings/settings_keys.h"
 
 namespace duskfall::testing {
 namespace {
 
-const std::string kSettings = Lower(kSettingsKey);
-const std::string kMinutes = Lower(kStoredMinutesValue);
-const std::string kRun = Lower(kRunKey);
-const std::string kProgram = "C:\\Program Files\\Duskfall.exe";
 const std::string kQuoted = '"' + kProgram + '"';
 
 TEST(ElevatedLogonSetting, WritesBothValuesOrNoneAndRefusesAnyOtherArguments) {
@@ -72,30 +66,20 @@ TEST(LogonConsent, ARefusedWriteAsksOnlyWithALimitedTokenAndGoesOnAsTheCopysAnsw
       {true, Elevation::kLimited, kSettings, "", std::nullopt, clear + "1 Cancel Duskfall Set"}};
   // clang-format on
   for (const auto& [cancel, elevation, denied, gone, exitCode, expected] : rows) {
-    Log log;
-    FakeFactory factory(log);
-    Form1Controls c = BuildForm1(factory);
-    FakeControl trayRetry(log);
-    c.TrayRetry = &trayRetry;
-    FakeWindow self("Form1", log);
-    FakeSystem sys(log);
-    FakeRegistry registry;
-    ProgramModule module;
-    Form1 form(self, self, sys, c, Services{sys, registry, sys, sys, sys, sys}, module);
-    registry.Put(kSettings, kMinutes, kRegSz, Sz("30"));
-    registry.keys[kRun];
-    registry.readOnly = {denied};
-    registry.keys.erase(gone);
-    sys.elevation = elevation;
-    sys.elevatedExit = exitCode;
-    c.mpopdsk->SetText(cancel ? kMenuCancelDuskfall : kMenuSetDuskfall);
-    c.CmbFunction->SetText(kModeRelativeTime);
-    form.CmbFunction_Click();
-    c.TxtCount->SetText(L"45");
-    form.mpopdsk_Click();
-    const auto ask = std::ranges::find_if(log, [](auto& call) { return call.starts_with("Run"); });
-    EXPECT_EQ((ask == log.end() ? "" : *ask) + "|" + std::to_string(sys.boxes.size()) + " " +
-                  sys.ToAnsi(c.mpopdsk->Text()) + " " + sys.ToAnsi(c.CmdSaS[0]->Text()),
+    Rig r;
+    r.registry.Put(kSettings, kMinutes, kRegSz, Sz("30"));
+    r.registry.readOnly = {denied};
+    r.registry.keys.erase(gone);
+    r.sys.elevation = elevation;
+    r.sys.elevatedExit = exitCode;
+    r.c.mpopdsk->SetText(cancel ? kMenuCancelDuskfall : kMenuSetDuskfall);
+    r.Choose(kModeRelativeTime);
+    r.c.TxtCount->SetText(L"45");
+    r.form.mpopdsk_Click();
+    const auto ask =
+        std::ranges::find_if(r.log, [](auto& call) { return call.starts_with("Run"); });
+    EXPECT_EQ((ask == r.log.end() ? "" : *ask) + "|" + std::to_string(r.sys.boxes.size()) + " " +
+                  r.sys.ToAnsi(r.c.mpopdsk->Text()) + " " + r.sys.ToAnsi(r.c.CmdSaS[0]->Text()),
               expected);
   }
 }

@@ -1,0 +1,50 @@
+// Form1 on the fakes, as the unit tests of the main window and its tray menu build it.
+#pragma once
+
+#include "app/texts.h"
+#include "fakes/fakes.h"
+#include "settings/settings_keys.h"
+
+namespace duskfall::testing {
+
+inline const std::string kSettings = Lower(kSettingsKey);
+inline const std::string kMinutes = Lower(kStoredMinutesValue);
+inline const std::string kRun = Lower(kRunKey);
+inline const std::string kProgram = "C:\\Program Files\\Duskfall.exe";
+
+// Form1 on the fakes, started with nothing stored unless told otherwise.
+struct Rig {
+  explicit Rig(bool started = true) {
+    registry.log = &log, about.loaded = false, registry.keys[kRun];
+    self.onUnload = [this](bool& cancel) { form.Form_Unload(cancel); };
+    registry.Put(Lower(kAppPathsKey), "", kRegSz, Sz(kProgram));
+    if (started) Start(), log.clear();
+  }
+  void Start() { form.Form_Initialize(), form.Form_Load(); }
+  void Choose(const std::wstring& mode) { c.CmbFunction->SetText(mode), form.CmbFunction_Click(); }
+  void StartWith(const std::wstring& mode, const std::wstring& minutes) {
+    Choose(mode), c.TxtCount->SetText(minutes), form.CmdSaS_Click(0);
+  }
+  bool Running() const { return c.CmdSaS[0]->Text() == kCaptionCancel && factory.timer.enabled; }
+  // The window went first, then the privilege and the power-off were asked for.
+  bool Fired() const {
+    return !std::ranges::search(log, Log{"Form1.Unload", "GetCurrentProcess"}).empty() &&
+           log.back().starts_with("ExitWindowsEx");
+  }
+
+  Log log;
+  FakeFactory factory{log};
+  FakeControl trayRetry{log};
+  Form1Controls c = [this] {
+    Form1Controls built = BuildForm1(factory);
+    built.TrayRetry = &trayRetry;
+    return built;
+  }();
+  FakeWindow self{"Form1", log}, about{"frmAbout", log};
+  FakeSystem sys{log};
+  FakeRegistry registry;
+  ProgramModule module;
+  Form1 form{self, about, sys, c, Services{sys, registry, sys, sys, sys, sys}, module};
+};
+
+}  // namespace duskfall::testing
