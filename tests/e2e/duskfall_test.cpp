@@ -55,7 +55,7 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
   // may add a new icon only after the pointer came.
   const auto tipShows = [&](const std::wstring& tip) {
     return WaitUntil([&] {
-      ClickTrayIcon(0, 0, 0);
+      ClickTrayIcon(0, 0);  // no button: the pointer only moves onto the icon
       const bool shows = WaitUntil([&] { return shown() == tip; }, 3s);
       SendMouse(POINT{});
       return shows;
