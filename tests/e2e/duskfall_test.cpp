@@ -205,9 +205,10 @@ TEST(Duskfall, TheHelperModeWritesBothValuesOrNoneAndAnyOtherArgumentsStartThePr
   WriteString(kAppPathsKey, L"", program);
   const auto run = [&](const std::wstring& arguments) {
     const Program helper(L"\"" + program + L"\" --elevated-logon-setting" + arguments, false);
-    // STILL_ACTIVE (259) when it does not end by itself.
-    return std::to_wstring(helper.WaitForExit()) + L" " + ReadString(kSettingsKey, kMinutesValue) +
-           L"|" + ReadString(kRunKey, L"Duskfall");
+    // Waited for before the values are read; STILL_ACTIVE (259) when it does not end by itself.
+    const DWORD exitCode = helper.WaitForExit();
+    return std::to_wstring(exitCode) + L" " + ReadString(kSettingsKey, kMinutesValue) + L"|" +
+           ReadString(kRunKey, L"Duskfall");
   };
   // Nothing stored, the keys go: the settings key must be made again.
   EXPECT_EQ(run(L" remove"), L"0 <missing>|<missing>");
