@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/texts.h"
 #include "power/power_off.h"
+#include "settings/logon_setting.h"
 #include "settings/registry_routines.h"
 #include "settings/settings_keys.h"
 #include "tray/tray_icon.h"
@@ -35,8 +36,7 @@ void Form1::Form_Load() {
 
   FillModeList();
 
-  std::wstring storedMinutes;
-  ReadRegistryString(registry, kMachineRootText, kSettingsKey, kStoredMinutesValue, storedMinutes);
+  const std::wstring storedMinutes = StoredLogonMinutes(registry);
   if (storedMinutes.empty()) return;
   // A logon count-down is stored: resume it behind the tray icon.
   self_.Hide();

@@ -72,11 +72,8 @@ bool RunValueIsOurs(Registry registry, const std::wstring& program) {
 }  // namespace
 
 std::int32_t RemoveLogonSetting(Registry registry) {
-  std::wstring program;
-  ReadRegistryString(registry, kMachineRootText, kAppPathsKey, L"", program);
-  std::wstring previousMinutes;
-  ReadRegistryString(registry, kMachineRootText, kSettingsKey, kStoredMinutesValue,
-                     previousMinutes);
+  const std::wstring program = AppPathsProgram(registry);
+  const std::wstring previousMinutes = StoredLogonMinutes(registry);
   const std::int32_t minutesStatus =
       DeleteMachineValue(registry, kSettingsKey, kStoredMinutesValue);
   if (!Succeeded(minutesStatus)) return minutesStatus;

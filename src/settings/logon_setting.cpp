@@ -31,12 +31,21 @@ std::wstring QuotedCommandPath(const std::wstring& path) {
   return L"\"" + path + L"\"";
 }
 
-std::int32_t StoreLogonSetting(Registry registry, const std::wstring& minutes) {
+std::wstring StoredLogonMinutes(Registry registry) {
+  std::wstring minutes;
+  ReadRegistryString(registry, kMachineRootText, kSettingsKey, kStoredMinutesValue, minutes);
+  return minutes;
+}
+
+std::wstring AppPathsProgram(Registry registry) {
   std::wstring path;
   ReadRegistryString(registry, kMachineRootText, kAppPathsKey, L"", path);
-  std::wstring previousMinutes;
-  ReadRegistryString(registry, kMachineRootText, kSettingsKey, kStoredMinutesValue,
-                     previousMinutes);
+  return path;
+}
+
+std::int32_t StoreLogonSetting(Registry registry, const std::wstring& minutes) {
+  const std::wstring path = AppPathsProgram(registry);
+  const std::wstring previousMinutes = StoredLogonMinutes(registry);
   const std::int32_t minutesStatus =
       WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, minutes, kRegSz);
   if (minutesStatus != kErrorSuccess) return minutesStatus;
@@ -50,9 +59,7 @@ std::int32_t StoreLogonSetting(Registry registry, const std::wstring& minutes) {
 }
 
 std::int32_t ClearLogonSetting(Registry registry) {
-  std::wstring previousMinutes;
-  ReadRegistryString(registry, kMachineRootText, kSettingsKey, kStoredMinutesValue,
-                     previousMinutes);
+  const std::wstring previousMinutes = StoredLogonMinutes(registry);
   const std::int32_t minutesStatus =
       WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, L"", kRegSz);
   if (minutesStatus != kErrorSuccess && minutesStatus != kErrorFileNotFound) return minutesStatus;

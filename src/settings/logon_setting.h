@@ -14,6 +14,11 @@ namespace duskfall {
 // already; an empty path stays empty.
 std::wstring QuotedCommandPath(const std::wstring& path);
 
+// The stored minutes of the logon count-down, empty when none is set; and the program's path as
+// its installation registered it under App Paths, empty when it did not.
+std::wstring StoredLogonMinutes(Registry registry);
+std::wstring AppPathsProgram(Registry registry);
+
 // Whether the tray item asks Windows for consent when its writes are refused: only with a
 // limited token on a Windows with User Account Control. The item then carries the shield.
 bool ItemAsksForConsent(Elevation elevation);
