@@ -39,6 +39,16 @@ inline bool WaitUntil(const std::function<bool()>& condition,
   return true;
 }
 
+// Polls until the finder returns a window: that window, or null when the deadline passes first.
+inline HWND WaitForWindow(const std::function<HWND()>& find) {
+  HWND found = nullptr;
+  WaitUntil([&] {
+    found = find();
+    return found != nullptr;
+  });
+  return found;
+}
+
 // Starts a process; its handle, or null.
 inline HANDLE StartProcess(std::wstring commandLine) {
   STARTUPINFOW startup{};
@@ -243,20 +253,14 @@ class Program {
     SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(remote));
     VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
   }
-  // Brings the main window forward and clicks into the minutes box; true once it has the focus.
-  bool FocusMinutes() const {
-    if (!Activate(window_)) return false;
-    Click(Minutes());
-    return WaitUntil([&] { return HasFocus(Minutes()); });
-  }
   void Minimise() const {
     PostMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(window_); })) << "minimised, it hides";
   }
   // Waits for a message box, reads its text and presses OK; empty when none came.
   std::wstring AnswerMessageBox() const {
-    HWND box = nullptr;
-    if (!WaitUntil([&] { return (box = TopWindow(L"#32770")) != nullptr; })) return L"";
+    const HWND box = WaitForWindow([&] { return TopWindow(L"#32770"); });
+    if (box == nullptr) return L"";
     const std::wstring text = Text(GetDlgItem(box, 0xFFFF));
     PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "the message box stayed open";
@@ -266,8 +270,8 @@ class Program {
   // 1 logon, 2 Restore, 3 Exit.
   bool ChooseTrayItem(int position) const {
     ClickTrayIcon(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-    HWND menu = nullptr;
-    if (!WaitUntil([&] { return (menu = PopupMenu()) != nullptr; })) return false;
+    const HWND menu = WaitForWindow([&] { return PopupMenu(); });
+    if (menu == nullptr) return false;
     // The menu's own loop reads these keys, whichever window has the focus.
     for (int i = 0; i <= position; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);

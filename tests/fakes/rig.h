@@ -15,15 +15,27 @@ inline const std::string kProgram = "C:\\Program Files\\Duskfall.exe";
 // Form1 on the fakes, started with nothing stored unless told otherwise.
 struct Rig {
   explicit Rig(bool started = true) {
-    registry.log = &log, about.loaded = false, registry.keys[kRun];
+    registry.log = &log;
+    registry.keys[kRun];
+    about.loaded = false;
     self.onUnload = [this](bool& cancel) { form.Form_Unload(cancel); };
     registry.Put(Lower(kAppPathsKey), "", kRegSz, Sz(kProgram));
-    if (started) Start(), log.clear();
+    if (started) Start();
+    log.clear();
   }
-  void Start() { form.Form_Initialize(), form.Form_Load(); }
-  void Choose(const std::wstring& mode) { c.CmbFunction->SetText(mode), form.CmbFunction_Click(); }
-  void StartWith(const std::wstring& mode, const std::wstring& minutes) {
-    Choose(mode), c.TxtCount->SetText(minutes), form.CmdSaS_Click(0);
+  void Start() {
+    form.Form_Initialize();
+    form.Form_Load();
+  }
+  // The mode chosen from the list, then the minutes typed, if any.
+  void Choose(const std::wstring& mode, const wchar_t* minutes = nullptr) {
+    c.CmbFunction->SetText(mode);
+    form.CmbFunction_Click();
+    if (minutes) c.TxtCount->SetText(minutes);
+  }
+  void StartWith(const std::wstring& mode, const wchar_t* minutes) {
+    Choose(mode, minutes);
+    form.CmdSaS_Click(0);
   }
   bool Running() const { return c.CmdSaS[0]->Text() == kCaptionCancel && factory.timer.enabled; }
   // The window went first, then the privilege and the power-off were asked for.
@@ -40,7 +52,8 @@ struct Rig {
     built.TrayRetry = &trayRetry;
     return built;
   }();
-  FakeWindow self{"Form1", log}, about{"frmAbout", log};
+  FakeWindow self{"Form1", log};
+  FakeWindow about{"frmAbout", log};
   FakeSystem sys{log};
   FakeRegistry registry;
   ProgramModule module;

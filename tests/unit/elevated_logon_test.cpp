@@ -23,26 +23,22 @@ TEST(ElevatedLogonSetting, WritesBothValuesOrNoneAndRefusesAnyOtherArguments) {
       {{kElevatedSwitch, L"Clear"}, "", kQuoted, "1 2 30|" + kQuoted},
       {{kElevatedSwitch, L"clear"}, kRun, kQuoted, "2 2 30|" + kQuoted},
       {{kElevatedSwitch, L"remove"}, "", kQuoted, "0 1 -|-"},
-      {{kElevatedSwitch, L"remove"}, "", "", "0 1 -|-"},
       {{kElevatedSwitch, L"remove"}, "", "C:\\other.exe", "0 1 -|C:\\other.exe"},
       {{kElevatedSwitch, L"remove"}, kRun, kProgram, "2 2 30|" + kProgram},
       {{kElevatedSwitch, L"remove"}, kSettings, kQuoted, "2 2 30|" + kQuoted}};
   // clang-format on
   for (const auto& [arguments, denied, runBefore, expected] : rows) {
-    Log log;
-    FakeSystem ansi(log);
-    FakeRegistry registry;
-    registry.Put(Lower(kAppPathsKey), "", kRegSz, Sz(kProgram));
-    registry.Put(kSettings, kMinutes, kRegSz, Sz("30"));
-    registry.Put(kRun, "Duskfall", kRegSz, Sz(runBefore));
-    registry.Put(vendor, "Other", kRegSz, Sz("not Duskfall's"));  // it stays, with its key
-    registry.readOnly = {denied};
-    const int exitCode = RunElevatedRequest(ReadStartArguments(arguments, L"."), {registry, ansi});
-    const std::size_t keysLeft = registry.keys.count(kSettings) + registry.keys.count(vendor);
-    EXPECT_EQ(std::to_string(exitCode) + " " + std::to_string(keysLeft) + " " +
-                  registry.Text(kSettings, kMinutes) + "|" + registry.Text(kRun, "Duskfall"),
+    Rig r(false);  // only its registry and code page: the window never starts
+    r.registry.Put(kSettings, kMinutes, kRegSz, Sz("30"));
+    r.registry.Put(kRun, "Duskfall", kRegSz, Sz(runBefore));
+    r.registry.Put(vendor, "Other", kRegSz, Sz("not Duskfall's"));  // it stays, with its key
+    r.registry.readOnly = {denied};
+    const int code = RunElevatedRequest(ReadStartArguments(arguments, L"."), {r.registry, r.sys});
+    const std::size_t keysLeft = r.registry.keys.count(kSettings) + r.registry.keys.count(vendor);
+    EXPECT_EQ(std::to_string(code) + " " + std::to_string(keysLeft) + " " +
+                  r.registry.Text(kSettings, kMinutes) + "|" + r.registry.Text(kRun, "Duskfall"),
               expected);
-    EXPECT_TRUE(registry.handles.empty());
+    EXPECT_TRUE(r.registry.handles.empty());
   }
 }
 
@@ -73,8 +69,7 @@ TEST(LogonConsent, ARefusedWriteAsksOnlyWithALimitedTokenAndGoesOnAsTheCopysAnsw
     r.sys.elevation = elevation;
     r.sys.elevatedExit = exitCode;
     r.c.mpopdsk->SetText(cancel ? kMenuCancelDuskfall : kMenuSetDuskfall);
-    r.Choose(kModeRelativeTime);
-    r.c.TxtCount->SetText(L"45");
+    r.Choose(kModeRelativeTime, L"45");
     r.form.mpopdsk_Click();
     const auto ask =
         std::ranges::find_if(r.log, [](auto& call) { return call.starts_with("Run"); });
