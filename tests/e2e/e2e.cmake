@@ -22,7 +22,8 @@ add_test(NAME e2e.prefix-cleanup COMMAND ${run} --remove ${prefixes})
 # One pattern per entry: the driver fails when its filter selects no case, which a pattern that
 # matches next to another could hide. The Duskfall cases run where a comma separates decimals,
 # which the program can only know from the user's locale: Wine follows the Unix locale.
-add_test(NAME e2e.Duskfall COMMAND env LC_ALL=de_DE.UTF-8 ${run} ${loader} ${driver} --gtest_filter=Duskfall.*)
+add_test(NAME e2e.Duskfall
+         COMMAND env LC_ALL=de_DE.UTF-8 ${run} ${loader} ${driver} --gtest_filter=Duskfall.*)
 add_test(NAME e2e.RegistryContract
          COMMAND ${run} ${loader} ${driver} --gtest_filter=RegistryContract.*)
 add_test(NAME e2e.PowerOff COMMAND ${run} --poweroff ${loader} ${driver})
