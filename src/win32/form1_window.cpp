@@ -304,15 +304,7 @@ Control& Form1Window::CreateMenuItem(const MenuItemDesign& design) {
   }
   const UINT id = kFirstMenuId + static_cast<UINT>(menuItems_.size());
   AppendMenuW(trayMenu_, MF_STRING, id, design.caption);
-  if (std::wstring_view(design.name) == L"mpopdsk" &&
-      ItemAsksForConsent(services_.system.ElevationState())) {
-    shield_.reset(ShieldMenuBitmap());
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_BITMAP;
-    info.hbmpItem = static_cast<HBITMAP>(shield_.get());
-    SetMenuItemInfoW(trayMenu_, id, FALSE, &info);
-  }
+  if (std::wstring_view(design.name) == L"mpopdsk") consentItem_ = id;
   return *menuItems_.emplace_back(std::make_unique<MenuItemControl>(trayMenu_, id));
 }
 
@@ -484,6 +476,17 @@ void Form1Window::SetCaption(const std::wstring& caption) {
 }
 
 void Form1Window::PopupTrayMenu() {
+  // The shield waits for the menu's first opening: the token's elevation never changes, and
+  // asking for it and drawing the shield would only slow the start.
+  if (consentItem_ != 0 && ItemAsksForConsent(services_.system.ElevationState())) {
+    shield_.reset(ShieldMenuBitmap());
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = static_cast<HBITMAP>(shield_.get());
+    SetMenuItemInfoW(trayMenu_, consentItem_, FALSE, &info);
+  }
+  consentItem_ = 0;
   POINT pointer{};
   GetCursorPos(&pointer);
   const UINT command =
