@@ -369,7 +369,8 @@ HFONT Form1Window::FittingLabel1Font() const {
   // The caution must be read in full: step the size down until the wrapped text fits.
   const ControlDesign* caution = FindControl(L"Label1", -1);
   const RECT box = TwipsToPixels(caution->position, dpi_);
-  const HDC dc = GetDC(window_);
+  // Measuring needs no window: a memory DC measures the same and costs no round trips.
+  const HDC dc = CreateCompatibleDC(nullptr);
   HFONT font = nullptr;
   for (int tenths = 80; tenths >= 60; tenths -= 5) {
     if (font != nullptr) DeleteObject(font);
@@ -380,7 +381,7 @@ HFONT Form1Window::FittingLabel1Font() const {
     SelectObject(dc, previous);
     if (needed.bottom <= box.bottom - box.top) break;
   }
-  ReleaseDC(window_, dc);
+  DeleteDC(dc);
   return font;
 }
 
