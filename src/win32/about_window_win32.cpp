@@ -59,6 +59,9 @@ void AboutWindow::Load() {
   form_.reset();
   labels_.clear();
   placed_.clear();
+  // The class is registered the first time the window opens: a start that never shows it
+  // does not pay for it.
+  if (!classRegistered_) classRegistered_ = RegisterWindowClass(instance_);
   CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, 0, 0, owner_, nullptr, instance_, this);
   if (window_ == nullptr) return;
   AboutControls controls;

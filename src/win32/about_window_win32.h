@@ -25,7 +25,6 @@ class AboutWindow final : public FormWindow {
   AboutWindow(const AboutWindow&) = delete;
   AboutWindow& operator=(const AboutWindow&) = delete;
 
-  static bool RegisterWindowClass(HINSTANCE instance);
   // Dialog keys: Tab, Enter, Escape and the access keys.
   bool PreTranslateMessage(MSG& message);
 
@@ -51,6 +50,7 @@ class AboutWindow final : public FormWindow {
   std::uintptr_t IconHandle() const override { return 0; }
 
  private:
+  static bool RegisterWindowClass(HINSTANCE instance);
   void CreateControls();
   void ApplyDpi(UINT dpi);
   void PlaceAtDesignPosition();
@@ -63,6 +63,7 @@ class AboutWindow final : public FormWindow {
   SystemApi& system_;
   Dialogs& dialogs_;
 
+  bool classRegistered_ = false;
   HWND window_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   FocusKeeper focus_;

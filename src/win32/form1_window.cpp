@@ -21,8 +21,9 @@ namespace duskfall {
 namespace {
 
 constexpr wchar_t kClassName[] = L"DuskfallForm1";
-constexpr DWORD kStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// No WS_CLIPCHILDREN: the window draws nothing but its background, and with it showing the
+// window erases every control in a pass of its own before the pass that paints them.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = 0;
 constexpr int kFirstControlId = 1000;  // clear of IDOK and IDCANCEL
 constexpr UINT kFirstMenuId = 2000;
@@ -304,15 +305,7 @@ Control& Form1Window::CreateMenuItem(const MenuItemDesign& design) {
   }
   const UINT id = kFirstMenuId + static_cast<UINT>(menuItems_.size());
   AppendMenuW(trayMenu_, MF_STRING, id, design.caption);
-  if (std::wstring_view(design.name) == L"mpopdsk" &&
-      ItemAsksForConsent(services_.system.ElevationState())) {
-    shield_.reset(ShieldMenuBitmap());
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_BITMAP;
-    info.hbmpItem = static_cast<HBITMAP>(shield_.get());
-    SetMenuItemInfoW(trayMenu_, id, FALSE, &info);
-  }
+  if (std::wstring_view(design.name) == L"mpopdsk") consentItem_ = id;
   return *menuItems_.emplace_back(std::make_unique<MenuItemControl>(trayMenu_, id));
 }
 
@@ -377,7 +370,8 @@ HFONT Form1Window::FittingLabel1Font() const {
   // The caution must be read in full: step the size down until the wrapped text fits.
   const ControlDesign* caution = FindControl(L"Label1", -1);
   const RECT box = TwipsToPixels(caution->position, dpi_);
-  const HDC dc = GetDC(window_);
+  // Measuring needs no window: a memory DC measures the same and costs no round trips.
+  const HDC dc = CreateCompatibleDC(nullptr);
   HFONT font = nullptr;
   for (int tenths = 80; tenths >= 60; tenths -= 5) {
     if (font != nullptr) DeleteObject(font);
@@ -388,7 +382,7 @@ HFONT Form1Window::FittingLabel1Font() const {
     SelectObject(dc, previous);
     if (needed.bottom <= box.bottom - box.top) break;
   }
-  ReleaseDC(window_, dc);
+  DeleteDC(dc);
   return font;
 }
 
@@ -484,6 +478,17 @@ void Form1Window::SetCaption(const std::wstring& caption) {
 }
 
 void Form1Window::PopupTrayMenu() {
+  // The shield waits for the menu's first opening: the token's elevation never changes, and
+  // asking for it and drawing the shield would only slow the start.
+  if (consentItem_ != 0 && ItemAsksForConsent(services_.system.ElevationState())) {
+    shield_.reset(ShieldMenuBitmap());
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = static_cast<HBITMAP>(shield_.get());
+    SetMenuItemInfoW(trayMenu_, consentItem_, FALSE, &info);
+  }
+  consentItem_ = 0;
   POINT pointer{};
   GetCursorPos(&pointer);
   const UINT command =

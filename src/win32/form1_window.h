@@ -115,6 +115,7 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   UniqueBitmap shield_;  // on mpopdsk, where it asks for consent; outlives the menu
   UniqueMenu menuBar_;   // holds mpopupsys; never attached to the window
   HMENU trayMenu_ = nullptr;
+  UINT consentItem_ = 0;  // mpopdsk until the menu first opens and its shield is settled
 
   struct PlacedControl {
     HWND window;

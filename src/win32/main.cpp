@@ -52,8 +52,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX commonControls{sizeof commonControls,
                                       ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&commonControls);
-  const bool registered =
-      Form1Window::RegisterWindowClass(instance) && AboutWindow::RegisterWindowClass(instance);
+  const bool registered = Form1Window::RegisterWindowClass(instance);
 #ifdef DUSKFALL_FAIL_START
   // Only in a build the tests break on purpose: the main window's class goes before the window.
   UnregisterClassW(L"DuskfallForm1", instance);
