@@ -10,7 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using duskfall::ConversionError;
   if (size == 0) return 0;
-  const std::wstring text(data + 1, data + size), separator = data[0] % 2 ? L"," : L".";
+  const std::wstring text(data + 1, data + size);
+  const std::wstring separator = data[0] % 2 ? L"," : L".";
   const duskfall::ConversionResult result = duskfall::ConvertToInt32(text, separator);
   const std::optional<double> number = duskfall::ParseLocaleNumber(text, separator);
   if (number.has_value() != (result.error != ConversionError::kNotANumber) ||

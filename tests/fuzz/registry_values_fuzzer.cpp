@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   testing::FakeRegistry registry;
   const testing::Bytes stored(data + (size > 0), data + size);
   registry.Put("K", "v", size > 0 ? data[0] % 8 : 0, stored);
-  std::wstring read, keyVal;
+  std::wstring read;
+  std::wstring keyVal;
   ReadRegistryString({registry, ansi}, L"-2147483646", L"K", L"v", read);
   GetKeyValue({registry, ansi}, kHkeyLocalMachine, L"K", L"v", keyVal);
   const std::wstring text(stored.begin(), stored.end() - (size > 1 && stored.back() == 0));
