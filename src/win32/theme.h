@@ -10,13 +10,18 @@
 namespace duskfall {
 
 inline bool HighContrastOn() {
-#ifdef DUSKFALL_PRETEND_HIGH_CONTRAST
-  return true;  // a build for pictures under Wine, which cannot switch High Contrast on
-#endif
   HIGHCONTRASTW settings{};
   settings.cbSize = sizeof settings;
-  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof settings, &settings, 0) != FALSE &&
-         (settings.dwFlags & HCF_HIGHCONTRASTON) != 0;
+  const bool on = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof settings, &settings, 0) &&
+                  (settings.dwFlags & HCF_HIGHCONTRASTON) != 0;
+#ifdef DUSKFALL_PRETEND_HIGH_CONTRAST
+  // A build for pictures under Wine, which cannot switch High Contrast on. It still asks, so
+  // that it imports what the program imports and the import guard passes it.
+  static_cast<void>(on);
+  return true;
+#else
+  return on;
+#endif
 }
 
 inline ThemeColors CurrentThemeColors() {
