@@ -370,8 +370,7 @@ HFONT Form1Window::FittingLabel1Font() const {
   // The caution must be read in full: step the size down until the wrapped text fits.
   const ControlDesign* caution = FindControl(L"Label1", -1);
   const RECT box = TwipsToPixels(caution->position, dpi_);
-  // Measuring needs no window: a memory DC measures the same and costs no round trips.
-  const HDC dc = CreateCompatibleDC(nullptr);
+  const HDC dc = GetDC(window_);
   HFONT font = nullptr;
   for (int tenths = 80; tenths >= 60; tenths -= 5) {
     if (font != nullptr) DeleteObject(font);
@@ -382,7 +381,7 @@ HFONT Form1Window::FittingLabel1Font() const {
     SelectObject(dc, previous);
     if (needed.bottom <= box.bottom - box.top) break;
   }
-  DeleteDC(dc);
+  ReleaseDC(window_, dc);
   return font;
 }
 
