@@ -21,8 +21,8 @@ namespace duskfall {
 namespace {
 
 constexpr wchar_t kClassName[] = L"DuskfallForm1";
-// No WS_CLIPCHILDREN: the window draws nothing but its background, and with it showing the
-// window erases every control in a pass of its own before the pass that paints them.
+// No WS_CLIPCHILDREN: the window paints nothing but its background, and with the flag showing
+// it would erase every control in a pass of its own before the pass that paints them.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = 0;
 constexpr int kFirstControlId = 1000;  // clear of IDOK and IDCANCEL
