@@ -1,6 +1,8 @@
 // Form1 on the fakes, as the unit tests of the main window and its tray menu build it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include "app/texts.h"
 #include "fakes/fakes.h"
 #include "settings/settings_keys.h"
@@ -23,6 +25,8 @@ struct Rig {
     if (started) Start();
     log.clear();
   }
+  // Whatever a test did, every key the program opened is closed again.
+  ~Rig() { EXPECT_TRUE(registry.handles.empty()) << "a key left open"; }
   void Start() {
     form.Form_Initialize();
     form.Form_Load();
