@@ -29,6 +29,7 @@ add_library(duskfall_win32 STATIC
   src/win32/dpi.cpp
   src/win32/form1_window.cpp
   src/win32/services_win32.cpp
+  src/win32/text_resources.cpp
   src/win32/shield_bitmap.cpp)
 target_include_directories(duskfall_win32 PUBLIC src)
 if(DUSKFALL_PRETEND_HIGH_CONTRAST)
@@ -60,8 +61,21 @@ set(DUSKFALL_MANIFEST "${CMAKE_BINARY_DIR}/res/duskfall.manifest")
 configure_file(res/duskfall.manifest.in ${DUSKFALL_MANIFEST} @ONLY)
 configure_file(res/duskfall.rc.in ${CMAKE_BINARY_DIR}/res/duskfall.rc @ONLY)
 
+# The texts' string tables (res/texts.rc) name each text as TextId does: the numbers come from
+# src/text/texts.h.
+set(duskfall_text_ids ${CMAKE_BINARY_DIR}/generated/text/text_ids.rh)
+add_custom_command(OUTPUT ${duskfall_text_ids}
+  COMMAND ${CMAKE_COMMAND} -DIDS=${CMAKE_SOURCE_DIR}/src/text/texts.h -DOUT=${duskfall_text_ids}
+          -P ${CMAKE_SOURCE_DIR}/cmake/texts.cmake
+  DEPENDS ${CMAKE_SOURCE_DIR}/src/text/texts.h ${CMAKE_SOURCE_DIR}/cmake/texts.cmake VERBATIM)
+file(GLOB duskfall_languages CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/lang/*.rc)
+set(duskfall_text_sources ${duskfall_text_ids} ${CMAKE_SOURCE_DIR}/res/texts.rc
+    ${duskfall_languages})
+add_custom_target(duskfall_text_ids DEPENDS ${duskfall_text_ids})
+
 add_executable(Duskfall WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp
                ${CMAKE_BINARY_DIR}/res/duskfall.rc)
+target_include_directories(Duskfall PRIVATE ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/generated)
 target_compile_options(Duskfall PRIVATE ${duskfall_warnings} ${size_options})
 target_link_libraries(Duskfall PRIVATE duskfall_win32)
 # Each build's name, its bitness (which the packages' names and installers take) and the oldest
@@ -82,7 +96,7 @@ target_link_options(Duskfall PRIVATE ${duskfall_link_options}
                     -Wl,--subsystem,windows:5.${windows_minor} -Wl,--major-os-version,5
                     -Wl,--minor-os-version,${windows_minor})
 set_source_files_properties(${CMAKE_BINARY_DIR}/res/duskfall.rc PROPERTIES
-  OBJECT_DEPENDS "${DUSKFALL_ICON};${DUSKFALL_MANIFEST}")
+  OBJECT_DEPENDS "${DUSKFALL_ICON};${DUSKFALL_MANIFEST};${duskfall_text_sources}")
 
 # The program imports only the functions on the lists in cmake/imports/, asks for the Windows
 # version written there and stays under 160 KiB, with every language it speaks.

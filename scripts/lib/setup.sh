@@ -39,16 +39,25 @@ msi_packages=(wixl msitools faketime)
 # writes.
 test_packages=(nsis "${msi_packages[@]}" osslsigncode openssl p7zip-full)
 
-# The decimal-comma locale that one end-to-end group runs in: Wine takes the user's number format
-# from the Unix locale, and glibc knows only the locales that were generated.
-ensure_comma_locale() {
-  if locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
+# The locales the end-to-end tests run Duskfall in: Wine takes the user's number format and
+# display language from the Unix locale, and glibc knows only the locales that were generated.
+# de_DE also gives the Duskfall group its decimal comma; the others are the languages Duskfall
+# speaks, for the check that every text fits.
+test_locales=(de_DE en_US fr_FR es_ES it_IT pl_PL)
+ensure_locales() {
+  local missing=()
+  for name in "${test_locales[@]}"; do
+    locale -a 2>/dev/null | grep -qx "$name.utf8" || missing+=("$name")
+  done
+  if [ ${#missing[@]} -eq 0 ]; then
     return 0
   fi
   ensure_packages locales
-  if ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
-    echo 'de_DE.UTF-8 UTF-8' | $(sudo_if_needed) tee -a /etc/locale.gen >/dev/null
-  fi
+  for name in "${missing[@]}"; do
+    if ! grep -q "^$name.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null; then
+      echo "$name.UTF-8 UTF-8" | $(sudo_if_needed) tee -a /etc/locale.gen >/dev/null
+    fi
+  done
   $(sudo_if_needed) locale-gen >/dev/null
 }
 

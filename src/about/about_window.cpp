@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/decimal_text.h"
-#include "app/texts.h"
+#include "text/decimal_text.h"
+#include "text/texts.h"
 #include "app/version.h"
 
 namespace duskfall {
@@ -15,24 +15,28 @@ const AboutFormDesign kAboutDesign{5730, 3555, 2340, 1935};
 namespace {
 
 constexpr std::array<AboutControlDesign, 9> kAboutControls{{
-    {L"picIcon", AboutControlKind::kPicture, -1, nullptr, {240, 240, 540, 540}, 1},
-    {L"cmdOK", AboutControlKind::kButton, -1, L"OK", {4245, 2625, 1260, 345}, 0},
-    {L"cmdSysInfo", AboutControlKind::kButton, -1, L"&System Info...", {4260, 3075, 1245, 345}, 2},
-    {L"Line1", AboutControlKind::kLine, 1, nullptr, {90, 2445, 5654, 2445}, -1},
+    {L"picIcon", AboutControlKind::kPicture, -1, TextId::kNone, {240, 240, 540, 540}, 1},
+    {L"cmdOK", AboutControlKind::kButton, -1, TextId::kAboutOk, {4245, 2625, 1260, 345}, 0},
+    {L"cmdSysInfo",
+     AboutControlKind::kButton,
+     -1,
+     TextId::kAboutSysInfo,
+     {4260, 3075, 1245, 345},
+     2},
+    {L"Line1", AboutControlKind::kLine, 1, TextId::kNone, {90, 2445, 5654, 2445}, -1},
     {L"lblDescription",
      AboutControlKind::kLabel,
      -1,
-     L"Utility for shutting down your computer at a preset time",
+     TextId::kAboutDescription,
      {1050, 1125, 3885, 690},
      -1},
-    {L"lblTitle", AboutControlKind::kLabel, -1, nullptr, {1050, 240, 3885, 480}, -1},
-    {L"Line1", AboutControlKind::kLine, 0, nullptr, {105, 2460, 5654, 2460}, -1},
-    {L"lblVersion", AboutControlKind::kLabel, -1, nullptr, {1050, 780, 3885, 225}, -1},
+    {L"lblTitle", AboutControlKind::kLabel, -1, TextId::kNone, {1050, 240, 3885, 480}, -1},
+    {L"Line1", AboutControlKind::kLine, 0, TextId::kNone, {105, 2460, 5654, 2460}, -1},
+    {L"lblVersion", AboutControlKind::kLabel, -1, TextId::kNone, {1050, 780, 3885, 225}, -1},
     {L"lblDisclaimer",
      AboutControlKind::kLabel,
      -1,
-     L"Warning: this program is protected by copyright law. Copying or distributing it, or any "
-     L"part of it, without the author's permission is not allowed.",
+     TextId::kAboutDisclaimer,
      {255, 2625, 3870, 825},
      -1},
 }};
@@ -62,9 +66,10 @@ FrmAbout::FrmAbout(FormWindow& self, const AboutControls& controls, Registry reg
     : self_(self), c_(controls), registry_(registry), system_(system), dialogs_(dialogs) {}
 
 void FrmAbout::Form_Load() {
-  self_.SetCaption(std::wstring(L"About ") + kAppTitle);
-  c_.lblVersion->SetText(L"Version " + DecimalText(kVersionMajor) + L"." +
-                         DecimalText(kVersionMinor) + L"." + DecimalText(kVersionRevision));
+  self_.SetCaption(Text(TextId::kAboutCaption));
+  c_.lblVersion->SetText(Fill(Text(TextId::kAboutVersion), DecimalText(kVersionMajor) + L"." +
+                                                               DecimalText(kVersionMinor) + L"." +
+                                                               DecimalText(kVersionRevision)));
   c_.lblTitle->SetText(kAppTitle);
 }
 
@@ -120,7 +125,7 @@ void StartSysInfo(Registry registry, SystemApi& system, Dialogs& dialogs) {
       started = system.StartProgram(path + L"\\MSINFO32.EXE");
     }
   }
-  if (!started) dialogs.ShowMessage(kMsgSysInfoUnavailable, kMbOk, kAppTitle);
+  if (!started) dialogs.ShowMessage(Text(TextId::kMsgSysInfoUnavailable), kMbOk, kAppTitle);
 }
 
 }  // namespace duskfall

@@ -11,6 +11,7 @@
 #include "platform/dialogs.h"
 #include "platform/system_api.h"
 #include "settings/registry_routines.h"
+#include "text/texts.h"
 
 namespace duskfall {
 
@@ -27,7 +28,7 @@ struct AboutControlDesign {
   const wchar_t* name;
   AboutControlKind kind;
   int index;  // -1 for a single control
-  const wchar_t* text;
+  TextId text;
   TwipsRect position;  // lines: x1, y1 in left/top and x2, y2 in width/height
   int tabIndex;        // -1 when the control takes no focus
 };

@@ -1,9 +1,9 @@
 // The count-down's tick: minutes counted down in the box, or the clock compared with the
 // picker, and the power-off when the moment has come.
-#include "app/decimal_text.h"
-#include "app/leading_number.h"
+#include "text/decimal_text.h"
+#include "text/leading_number.h"
 #include "app/main_window.h"
-#include "app/texts.h"
+#include "text/texts.h"
 #include "power/power_off.h"
 
 namespace duskfall {
@@ -19,7 +19,7 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b !
 }  // namespace
 
 void Form1::TMCounter_Timer() {
-  if (ReadLeadingNumber(c_.TxtCount->Text()) > 0.0 && c_.CmbFunction->Text() == kModeRelativeTime) {
+  if (ReadLeadingNumber(c_.TxtCount->Text()) > 0.0 && c_.CmbFunction->Text() == Text(TextId::kModeRelativeTime)) {
     double rest = ReadLeadingNumber(c_.TxtCount->Text()) - 1.0;
     // A fraction such as 2.5 steps 1.5, 0.5 and then reaches the end here instead of going
     // below zero, where it would never fire.
@@ -27,12 +27,12 @@ void Form1::TMCounter_Timer() {
     c_.TxtCount->SetText(FixedText(rest));
   }
   if (ReadLeadingNumber(c_.TxtCount->Text()) == 0.0 &&
-      c_.CmbFunction->Text() == kModeRelativeTime) {
+      c_.CmbFunction->Text() == Text(TextId::kModeRelativeTime)) {
     Fire();
     return;
   }
   const DateTime now = s_.system.LocalNow();
-  if (c_.CmbFunction->Text() == kModeFixedTime && FixedTimeReached(now)) {
+  if (c_.CmbFunction->Text() == Text(TextId::kModeFixedTime) && FixedTimeReached(now)) {
     Fire();
     return;
   }

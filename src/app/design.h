@@ -7,6 +7,8 @@
 #include <span>
 #include <vector>
 
+#include "text/texts.h"
+
 namespace duskfall {
 
 enum class ControlKind { kButton, kTimer, kTextBox, kTimePicker, kList, kLabel };
@@ -22,8 +24,8 @@ struct ControlDesign {
   const wchar_t* name;
   ControlKind kind;
   int index;            // position in a control array, -1 for a single control
-  const wchar_t* text;  // caption or initial text; nullptr when the control has none
-  const wchar_t* tooltip;
+  TextId text;  // caption or initial text; kNone when the control has none
+  TextId tooltip;
   TwipsRect position;
   int tabIndex;  // -1 for the timer, which has no place in the tab order
   bool enabled;
@@ -31,7 +33,7 @@ struct ControlDesign {
 
 struct MenuItemDesign {
   const wchar_t* name;
-  const wchar_t* caption;
+  TextId caption;
 };
 
 struct FormDesign {
@@ -40,6 +42,7 @@ struct FormDesign {
   int clientHeightTwips;
 };
 
+inline constexpr wchar_t kInitialMinutes[] = L"1";  // TxtCount's text at start-up
 inline constexpr std::uint32_t kInitialTimerInterval = 60000;
 inline constexpr std::uint32_t kFixedTimeInterval = 1000;
 inline constexpr std::uint32_t kRelativeTimeInterval = 60000;

@@ -9,7 +9,7 @@ namespace duskfall {
 namespace {
 
 void ApplyInitialState(Control& control, const ControlDesign& design) {
-  if (design.text != nullptr) control.SetText(design.text);
+  if (design.text != TextId::kNone) control.SetText(Text(design.text));
   control.SetEnabled(design.enabled);
 }
 
@@ -46,7 +46,8 @@ Form1Controls BuildForm1(ControlFactory& factory) {
       }
       case ControlKind::kTextBox: {
         controls.TxtCount = &factory.CreateTextBox(design);
-        ApplyInitialState(*controls.TxtCount, design);
+        controls.TxtCount->SetText(kInitialMinutes);
+        controls.TxtCount->SetEnabled(design.enabled);
         break;
       }
       case ControlKind::kTimePicker: {
@@ -70,7 +71,7 @@ Form1Controls BuildForm1(ControlFactory& factory) {
   }
   for (const MenuItemDesign& item : TrayMenuItems()) {
     Control& menuItem = factory.CreateMenuItem(item);
-    menuItem.SetText(item.caption);
+    menuItem.SetText(Text(item.caption));
     const std::wstring_view name = item.name;
     if (name == L"mpopabout") controls.mpopabout = &menuItem;
     if (name == L"mpopdsk") controls.mpopdsk = &menuItem;

@@ -1,8 +1,8 @@
 // The last warning before the power-off: one balloon over the tray icon per count-down, as soon
 // as the next tick may be the one that fires, that is when a minute or less is left.
-#include "app/leading_number.h"
+#include "text/leading_number.h"
 #include "app/main_window.h"
-#include "app/texts.h"
+#include "text/texts.h"
 #include "tray/tray_balloon.h"
 
 namespace duskfall {
@@ -15,14 +15,14 @@ constexpr std::int32_t kWarningSeconds = 60;
 
 bool Form1::FiresWithinAMinute(DateTime now) const {
   const std::wstring mode = c_.CmbFunction->Text();
-  if (mode == kModeRelativeTime) {
+  if (mode == Text(TextId::kModeRelativeTime)) {
     // A rest above 0 and up to 1 reaches 0 at the next tick, and 0 fires at it; a rest below 0
     // never fires.
     const double minutes = ReadLeadingNumber(c_.TxtCount->Text());
     return minutes >= 0.0 && minutes <= 1.0;
   }
   const DateTime target = c_.DtTime->Value();
-  if (mode != kModeFixedTime || target.days != 0) return false;  // a date part never fires
+  if (mode != Text(TextId::kModeFixedTime) || target.days != 0) return false;  // a date part never fires
   // Seconds until the target second next comes, from 1 to a whole day: a target equal to now
   // is tomorrow's, since the tick that fires comes in a later second.
   constexpr std::int32_t kDay = DateTime::kSecondsPerDay;
@@ -37,7 +37,7 @@ void Form1::WarnOfLastMinute(DateTime now) {
   warned_ = true;
   // A shell that refuses the balloon is not asked again; the count-down goes on either way.
   s_.tray.Shell_NotifyIconA(kNimModify,
-                            TrayBalloon(module_.TrayIconData, kAppTitle, kMsgLastMinute));
+                            TrayBalloon(module_.TrayIconData, kAppTitle, Text(TextId::kMsgLastMinute)));
   // Focus Assist, a full-screen program or a presentation files the balloon away unseen, just
   // when unsaved work is most at risk: then the window itself comes up, without the focus.
   const std::optional<std::uint32_t> state = s_.system.UserNotificationState();

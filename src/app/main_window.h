@@ -15,6 +15,7 @@
 #include "platform/registry_api.h"
 #include "platform/system_api.h"
 #include "platform/tray_api.h"
+#include "text/texts.h"
 
 namespace duskfall {
 
@@ -104,7 +105,7 @@ class Form1 {
   void TakeWarningAway();
   std::wstring CountDownTip() const;
   void UpdateTip();
-  void MainBox(const wchar_t* text, std::uint32_t icon);
+  void MainBox(TextId text, std::uint32_t icon);
 
   FormWindow& self_;
   FormWindow& about_;

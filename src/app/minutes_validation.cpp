@@ -1,8 +1,8 @@
 // The minutes box refuses, when the focus is about to leave it, any text that does not convert
 // to a whole number from 1 to 2147483647; the box keeps the focus and its text.
 #include "app/main_window.h"
-#include "app/minutes_conversion.h"
-#include "app/texts.h"
+#include "text/minutes_conversion.h"
+#include "text/texts.h"
 
 namespace duskfall {
 
@@ -11,23 +11,23 @@ void Form1::TxtCount_Validate(bool& cancel) {
   switch (result.error) {
     case ConversionError::kNone:
       if (result.value < 1) {
-        MainBox(kMsgBelowOne, kMbIconInformation);
+        MainBox(TextId::kMsgBelowOne, kMbIconInformation);
         cancel = true;
       }
       return;
     case ConversionError::kNotANumber:
-      MainBox(kMsgWrongType, kMbIconInformation);
+      MainBox(TextId::kMsgWrongType, kMbIconInformation);
       cancel = true;
       return;
     case ConversionError::kOutOfRange:
-      MainBox(kMsgTooLarge, kMbIconInformation);
+      MainBox(TextId::kMsgTooLarge, kMbIconInformation);
       cancel = true;
       return;
     case ConversionError::kNoLocale:
       break;
   }
   // Nothing the user typed can be blamed: say so and let the focus move on.
-  MainBox(kMsgUnknownError, kMbIconHand);
+  MainBox(TextId::kMsgUnknownError, kMbIconHand);
 }
 
 }  // namespace duskfall

@@ -2,19 +2,19 @@
 // controls': the caption of CmdSaS(0), the timer's enabled flag and interval, the mode text.
 #include "app/design.h"
 #include "app/main_window.h"
-#include "app/texts.h"
+#include "text/texts.h"
 
 namespace duskfall {
 
 void Form1::CmbFunction_Click() {
   const std::wstring mode = c_.CmbFunction->Text();
-  if (mode == kModeFixedTime) {
+  if (mode == Text(TextId::kModeFixedTime)) {
     c_.DtTime->SetEnabled(true);
     c_.TxtCount->SetEnabled(false);
     c_.LblSaS[2]->SetEnabled(true);
     c_.LblSaS[1]->SetEnabled(false);
     c_.TMCounter->SetInterval(kFixedTimeInterval);
-  } else if (mode == kModeRelativeTime) {
+  } else if (mode == Text(TextId::kModeRelativeTime)) {
     c_.DtTime->SetEnabled(false);
     c_.TxtCount->SetEnabled(true);
     c_.LblSaS[2]->SetEnabled(false);
@@ -35,7 +35,7 @@ void Form1::CmdSaS_Click(std::int16_t index) {
     return;
   }
   if (index != 0) return;
-  if (c_.CmdSaS[0]->Text() == kCaptionSet) {
+  if (c_.CmdSaS[0]->Text() == Text(TextId::kCaptionSet)) {
     StartPath();
   } else {
     CancelPath();
@@ -45,23 +45,23 @@ void Form1::CmdSaS_Click(std::int16_t index) {
 void Form1::StartPath() {
   const std::wstring mode = c_.CmbFunction->Text();
   if (mode == kModeNone || mode.empty()) {
-    MainBox(kMsgSelectFunction, kMbIconInformation);
+    MainBox(TextId::kMsgSelectFunction, kMbIconInformation);
     return;
   }
-  if (mode == kModeRelativeTime && c_.TxtCount->Text().empty()) {
-    MainBox(kMsgEnterTime, kMbIconInformation);
+  if (mode == Text(TextId::kModeRelativeTime) && c_.TxtCount->Text().empty()) {
+    MainBox(TextId::kMsgEnterTime, kMbIconInformation);
     return;
   }
   c_.TMCounter->SetEnabled(true);
   if (!c_.TMCounter->Enabled()) {
     // Windows gave no timer: a count-down that would never fire must not look armed.
-    MainBox(kMsgNoTimer, kMbIconHand);
+    MainBox(TextId::kMsgNoTimer, kMbIconHand);
     return;
   }
   c_.DtTime->SetEnabled(false);
   c_.TxtCount->SetEnabled(false);
   c_.CmbFunction->SetEnabled(false);
-  c_.CmdSaS[0]->SetText(kCaptionCancel);
+  c_.CmdSaS[0]->SetText(Text(TextId::kCaptionCancel));
   const DateTime now = s_.system.LocalNow();
   previousTickSeconds_ = now.TotalSeconds();
   UpdateTip();
@@ -72,11 +72,11 @@ void Form1::StartPath() {
 void Form1::CancelPath() {
   c_.CmbFunction->SetEnabled(true);
   c_.TMCounter->SetEnabled(false);
-  c_.CmdSaS[0]->SetText(kCaptionSet);
+  c_.CmdSaS[0]->SetText(Text(TextId::kCaptionSet));
   const std::wstring mode = c_.CmbFunction->Text();
-  if (mode == kModeFixedTime) {
+  if (mode == Text(TextId::kModeFixedTime)) {
     c_.DtTime->SetEnabled(true);
-  } else if (mode == kModeRelativeTime) {
+  } else if (mode == Text(TextId::kModeRelativeTime)) {
     c_.TxtCount->SetEnabled(true);
   }
   previousTickSeconds_.reset();
@@ -84,9 +84,9 @@ void Form1::CancelPath() {
   UpdateTip();
 }
 
-void Form1::MainBox(const wchar_t* text, std::uint32_t icon) {
+void Form1::MainBox(TextId text, std::uint32_t icon) {
   // An OK button only (MB_OK is 0) and the icon.
-  s_.dialogs.ShowMessage(text, icon, kMainTitle);
+  s_.dialogs.ShowMessage(Text(text), icon, kMainTitle);
 }
 
 }  // namespace duskfall

@@ -1,7 +1,7 @@
 // Start-up and exit of the main window, in their fixed order.
 #include "app/design.h"
 #include "app/main_window.h"
-#include "app/texts.h"
+#include "text/texts.h"
 #include "power/power_off.h"
 #include "settings/logon_setting.h"
 #include "settings/registry_routines.h"
@@ -40,8 +40,8 @@ void Form1::Form_Load() {
   if (storedMinutes.empty()) return;
   // A logon count-down is stored: resume it behind the tray icon.
   self_.Hide();
-  c_.mpopdsk->SetText(kMenuCancelDuskfall);
-  c_.CmbFunction->SetText(kModeRelativeTime);
+  c_.mpopdsk->SetText(Text(TextId::kMenuCancelDuskfall));
+  c_.CmbFunction->SetText(Text(TextId::kModeRelativeTime));
   CmbFunction_Click();
   c_.TxtCount->SetText(storedMinutes);
   CmdSaS_Click(0);
@@ -50,8 +50,8 @@ void Form1::Form_Load() {
 void Form1::FillModeList() {
   c_.CmbFunction->Clear();
   c_.CmbFunction->AddItem(kModeNone);
-  c_.CmbFunction->AddItem(kModeFixedTime);
-  c_.CmbFunction->AddItem(kModeRelativeTime);
+  c_.CmbFunction->AddItem(Text(TextId::kModeFixedTime));
+  c_.CmbFunction->AddItem(Text(TextId::kModeRelativeTime));
 }
 
 void Form1::Form_Unload(bool& /*cancel*/) {

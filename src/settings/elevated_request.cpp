@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/minutes_conversion.h"
+#include "text/minutes_conversion.h"
 
 namespace duskfall {
 

@@ -1,8 +1,8 @@
 // The tray menu's logon count-down: stores the minutes and registers the program to start at
 // logon, or empties both again.
 #include "app/main_window.h"
-#include "app/minutes_conversion.h"
-#include "app/texts.h"
+#include "text/minutes_conversion.h"
+#include "text/texts.h"
 #include "settings/elevated_logon_setting.h"
 #include "settings/logon_setting.h"
 #include "settings/registry_routines.h"
@@ -74,31 +74,32 @@ std::int32_t ClearLogonSetting(Registry registry) {
 
 void Form1::mpopdsk_Click() {
   const Registry registry{s_.registry, s_.ansi};
-  if (c_.mpopdsk->Text() == kMenuSetDuskfall) {
+  if (c_.mpopdsk->Text() == Text(TextId::kMenuSetDuskfall)) {
     const std::optional<double> minutes =
         ParseLocaleNumber(c_.TxtCount->Text(), s_.system.DecimalSeparator());
     if (!(c_.TxtCount->Enabled() && minutes && *minutes > 0.0)) {
-      MainBox(c_.CmdSaS[0]->Text() == kCaptionCancel ? kMsgActiveCountDown : kMsgSelectRelative,
+      MainBox(c_.CmdSaS[0]->Text() == Text(TextId::kCaptionCancel) ? TextId::kMsgActiveCountDown
+                                                                    : TextId::kMsgSelectRelative,
               kMbIconInformation);
       return;
     }
     const std::int32_t status = StoreLogonSetting(registry, c_.TxtCount->Text());
     if (!WrittenWithConsent(s_.system, status, {ElevatedVerb::kSet, c_.TxtCount->Text()})) {
-      MainBox(kMsgLogonNotStored, kMbIconInformation);
+      MainBox(TextId::kMsgLogonNotStored, kMbIconInformation);
       return;
     }
-    c_.mpopdsk->SetText(kMenuCancelDuskfall);
+    c_.mpopdsk->SetText(Text(TextId::kMenuCancelDuskfall));
     CmdSaS_Click(0);
     return;
   }
 
   const bool cleared =
       WrittenWithConsent(s_.system, ClearLogonSetting(registry), {ElevatedVerb::kClear, L""});
-  if (cleared) c_.mpopdsk->SetText(kMenuSetDuskfall);
-  c_.CmdSaS[0]->SetText(kCaptionCancel);
+  if (cleared) c_.mpopdsk->SetText(Text(TextId::kMenuSetDuskfall));
+  c_.CmdSaS[0]->SetText(Text(TextId::kCaptionCancel));
   CmdSaS_Click(0);
   self_.Show();
-  if (!cleared) MainBox(kMsgLogonNotCleared, kMbIconInformation);
+  if (!cleared) MainBox(TextId::kMsgLogonNotCleared, kMbIconInformation);
 }
 
 }  // namespace duskfall

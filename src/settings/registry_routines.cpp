@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/decimal_text.h"
+#include "text/decimal_text.h"
 
 namespace duskfall {
 

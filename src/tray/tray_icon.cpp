@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "app/main_window.h"
-#include "app/texts.h"
+#include "text/texts.h"
 
 namespace duskfall {
 

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/decimal_text.h"
-#include "app/leading_number.h"
+#include "text/decimal_text.h"
+#include "text/leading_number.h"
 #include "app/main_window.h"
-#include "app/texts.h"
+#include "text/texts.h"
 #include "tray/tray_icon.h"
 
 namespace duskfall {
@@ -24,14 +24,16 @@ std::wstring Form1::CountDownTip() const {
   if (!c_.TMCounter->Enabled()) return kMainTitle;
   const std::wstring mode = c_.CmbFunction->Text();
   // The moment as the picker shows it.
-  if (mode == kModeFixedTime) return kTipPowerOffAt + s_.system.TimeOfDayText(c_.DtTime->Value());
+  if (mode == Text(TextId::kModeFixedTime)) {
+    return Fill(Text(TextId::kTipPowerOffAt), s_.system.TimeOfDayText(c_.DtTime->Value()));
+  }
   const double minutes = ReadLeadingNumber(c_.TxtCount->Text());
   // A rest below 0, or beyond every number, never fires: there is no moment to tell.
-  if (mode != kModeRelativeTime || minutes < 0.0 || !std::isfinite(minutes)) return kMainTitle;
+  if (mode != Text(TextId::kModeRelativeTime) || minutes < 0.0 || !std::isfinite(minutes)) return kMainTitle;
   // The ticks still to come, a minute each: a fraction takes a whole tick, and 0 fires at the
   // next one.
   const double ticks = std::max(1.0, std::ceil(minutes));
-  return kTipPowerOffIn + FixedText(ticks) + (ticks == 1.0 ? kTipMinute : kTipMinutes);
+  return Fill(Text(MinutesTip(ticks)), FixedText(ticks));
 }
 
 void Form1::UpdateTip() {

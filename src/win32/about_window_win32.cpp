@@ -172,7 +172,7 @@ void AboutWindow::CreateControls() {
         break;
     }
     const HWND child = CreateWindowExW(
-        exStyle, windowClass, design.text != nullptr ? design.text : L"", style, 0, 0, 0, 0,
+        exStyle, windowClass, Text(design.text).c_str(), style, 0, 0, 0, 0,
         window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design))), instance_,
         nullptr);
     placed_.push_back({child, &design});

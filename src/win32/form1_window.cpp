@@ -7,7 +7,7 @@
 #include <cwchar>
 #include <string_view>
 
-#include "app/texts.h"
+#include "text/texts.h"
 #include "settings/logon_setting.h"
 #include "win32/dpi.h"
 #include "win32/program_icon.h"
@@ -227,7 +227,7 @@ HWND Form1Window::CreateChild(const wchar_t* windowClass, const ControlDesign& d
   const RECT rect = ControlRect(design);
   const DWORD state = design.enabled ? 0 : WS_DISABLED;
   const HWND child = CreateWindowExW(
-      exStyle, windowClass, design.text != nullptr ? design.text : L"",
+      exStyle, windowClass, Text(design.text).c_str(),
       WS_CHILD | WS_VISIBLE | WS_GROUP | state | style, rect.left, rect.top, rect.right - rect.left,
       rect.bottom - rect.top, window_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design))), instance_, nullptr);
@@ -239,13 +239,13 @@ HWND Form1Window::CreateChild(const wchar_t* windowClass, const ControlDesign& d
 void Form1Window::AddTooltips() {
   if (tooltip_ == nullptr) return;
   for (const PlacedControl& placed : placed_) {
-    if (placed.design->tooltip == nullptr) continue;
+    if (placed.design->tooltip == TextId::kNone) continue;
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(placed.window);
-    tool.lpszText = const_cast<wchar_t*>(placed.design->tooltip);
+    tool.lpszText = const_cast<wchar_t*>(Text(placed.design->tooltip).c_str());
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
@@ -304,7 +304,7 @@ Control& Form1Window::CreateMenuItem(const MenuItemDesign& design) {
                 kTrayMenuCaption);
   }
   const UINT id = kFirstMenuId + static_cast<UINT>(menuItems_.size());
-  AppendMenuW(trayMenu_, MF_STRING, id, design.caption);
+  AppendMenuW(trayMenu_, MF_STRING, id, Text(design.caption).c_str());
   if (std::wstring_view(design.name) == L"mpopdsk") consentItem_ = id;
   return *menuItems_.emplace_back(std::make_unique<MenuItemControl>(trayMenu_, id));
 }
@@ -377,7 +377,7 @@ HFONT Form1Window::FittingLabel1Font() const {
     font = CreateDialogFont(dpi_, tenths);
     const HGDIOBJ previous = SelectObject(dc, font);
     RECT needed{0, 0, box.right - box.left, 0};
-    DrawTextW(dc, caution->text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextW(dc, Text(caution->text).c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, previous);
     if (needed.bottom <= box.bottom - box.top) break;
   }

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/texts.h"
+#include "text/texts.h"
 #include "settings/elevated_logon_setting.h"
 #include "win32/about_window_win32.h"
 #include "win32/form1_window.h"
 #include "win32/program_windows.h"
 #include "win32/services_win32.h"
+#include "win32/text_resources.h"
 
 using namespace duskfall;
 
@@ -48,6 +49,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // A copy started as administrator for the logon count-down does only that, before any window.
   const StartArguments start = ReadStartArguments(ProgramArguments(), system.DecimalSeparator());
   if (start.kind != StartKind::kOrdinary) return RunElevatedRequest(start, {registry, ansi});
+  LoadDisplayTexts(instance);
 
   INITCOMMONCONTROLSEX commonControls{sizeof commonControls,
                                       ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_WIN95_CLASSES};
@@ -71,7 +73,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (!owner || !form1.Start()) {
     // Without its window the program can do nothing, not even a count-down resumed at logon:
     // it must not end as if all went well.
-    dialogs.ShowMessage(kMsgStartFailed, MB_ICONERROR, kMainTitle);
+    dialogs.ShowMessage(Text(TextId::kMsgStartFailed), MB_ICONERROR, kMainTitle);
     return 1;
   }
 

@@ -17,6 +17,8 @@
 #include <string>
 #include <thread>
 
+#include "text/texts.h"
+
 namespace duskfall::e2e {
 
 using namespace std::chrono_literals;
@@ -49,13 +51,13 @@ inline HWND WaitForWindow(const std::function<HWND()>& find) {
   return found;
 }
 
-// Starts a process; its handle, or null.
-inline HANDLE StartProcess(std::wstring commandLine) {
+// Starts a process, in the given environment or the driver's; its handle, or null.
+inline HANDLE StartProcess(std::wstring commandLine, const wchar_t* environment = nullptr) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                 &startup, &process);
+  CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                 const_cast<wchar_t*>(environment), nullptr, &startup, &process);
   CloseHandle(process.hThread);
   return process.hProcess;
 }
@@ -65,6 +67,7 @@ inline std::wstring Text(HWND window) {
   SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
   return text;
 }
+using duskfall::Text;  // and a text of the program's, in the language it shows
 
 inline void SetText(HWND window, const std::wstring& text) {
   SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -198,8 +201,8 @@ inline void ClickTrayIcon(DWORD down, DWORD up) {
 class Program {
  public:
   explicit Program(const std::wstring& commandLine = L"\"" + Directory() + L"\\Duskfall.exe\"",
-                   bool startsUp = true)
-      : process_(StartProcess(commandLine)) {
+                   bool startsUp = true, const wchar_t* environment = nullptr)
+      : process_(StartProcess(commandLine, environment)) {
     // Start-up is over once the mode list holds its entries.
     EXPECT_TRUE(!startsUp || WaitUntil([&] {
       window_ = e2e::TopWindow(GetProcessId(process_), L"DuskfallForm1", false);
@@ -232,7 +235,9 @@ class Program {
   }
   HWND Minutes() const { return Child(window_, L"Edit"); }
   HWND Button(const wchar_t* caption) const { return Child(window_, L"Button", caption); }
-  bool CountingDown() const { return Button(L"Cancel") != nullptr; }
+  bool CountingDown() const {
+    return Button(duskfall::Text(TextId::kCaptionCancel).c_str()) != nullptr;
+  }
   bool Restored() const { return IsWindowVisible(window_) && !IsIconic(window_); }
   HWND PopupMenu() const { return TopWindow(L"#32768"); }
   void Detach() { detached_ = true; }  // lets it run on once this object goes

@@ -7,8 +7,10 @@
 #include <array>
 #include <cstring>
 
-#include "app/texts.h"
 #include "e2e/driver.h"
+#include "text/texts.h"
+#include "win32/dpi.h"
+#include "win32/text_resources.h"
 
 namespace duskfall::e2e {
 namespace {
@@ -24,20 +26,21 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
   ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Minutes()); }));
   // The key or click that would move the focus is refused with a message, and never arrives.
   PressKey(VK_TAB);
-  EXPECT_EQ(program.AnswerMessageBox(), kMsgWrongType);
+  EXPECT_EQ(program.AnswerMessageBox(),
+            L"Falscher Datentyp. Geben Sie eine Zahl ein, und versuchen Sie es erneut.");
   EXPECT_TRUE(WaitUntil([&] { return HasFocus(program.Minutes()); }));
-  Click(program.Button(L"Exit"));
-  EXPECT_EQ(program.AnswerMessageBox(), kMsgWrongType);
+  Click(program.Button(Text(TextId::kCaptionExit).c_str()));
+  EXPECT_EQ(program.AnswerMessageBox(), Text(TextId::kMsgWrongType));
   EXPECT_TRUE(WaitUntil([&] { return HasFocus(program.Minutes()); }));
   // A fraction typed in the user's own format is taken: this group runs where a comma separates
   // decimals.
   SetText(program.Minutes(), L"0,9");  // warned at once
   PressKey(VK_TAB);
-  ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(L"Set")); }));
+  ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(Text(TextId::kCaptionSet).c_str())); }));
   PressKey(VK_RETURN);  // presses the focused button
   EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
   PressKey(VK_TAB);  // on to Exit, where the focus stays while the window is hidden
-  ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(L"Exit")); }));
+  ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(Text(TextId::kCaptionExit).c_str())); }));
   program.Minimise();
   // Wine's shell shows a balloon, and over it an icon's tip while the pointer rests on the icon,
   // in tooltip windows of its own; the text of the one on top is the message or the tip.
@@ -46,7 +49,7 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
     GetWindowThreadProcessId(FindWindowW(L"Shell_TrayWnd", nullptr), &shell);
     return Text(TopWindow(shell, TOOLTIPS_CLASSW));
   };
-  ASSERT_TRUE(WaitUntil([&] { return shown() == kMsgLastMinute; })) << "no warning";
+  ASSERT_TRUE(WaitUntil([&] { return shown() == Text(TextId::kMsgLastMinute); })) << "no warning";
   // The pointer comes to rest on the icon, clicking nothing, until its tip shows, then goes. It
   // comes from elsewhere each time: the tooltip answers a pointer that arrives, and a busy shell
   // may add a new icon only after the pointer came.
@@ -58,12 +61,12 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
       return shows;
     });
   };
-  EXPECT_TRUE(tipShows(kTipPowerOffIn + std::wstring(L"1 minute")));
+  EXPECT_TRUE(tipShows(L"Qorvelix Duskfall: Herunterfahren in 1 Minute"));
   // Wine reports no click on a balloon: the driver reports it as Windows does.
   PostMessageW(program.Window(), WM_MOUSEMOVE, 0, NIN_BALLOONUSERCLICK);
   EXPECT_TRUE(WaitUntil([&] {
     return program.Restored() && GetForegroundWindow() == program.Window() &&
-           HasFocus(program.Button(L"Cancel"));
+           HasFocus(program.Button(Text(TextId::kCaptionCancel).c_str()));
   }));
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitUntil([&] { return !program.CountingDown(); }));
@@ -75,7 +78,7 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
 TEST(Duskfall, AStartWithoutItsWindowSaysSoAndEndsWithAnErrorCode) {
   // The broken build of tests/imports loses its main window's class before making the window.
   const Program broken(L"\"" + Program::Directory() + L"\\duskfall_broken.exe\"", false);
-  EXPECT_EQ(broken.AnswerMessageBox(), kMsgStartFailed);
+  EXPECT_EQ(broken.AnswerMessageBox(), Text(TextId::kMsgStartFailed));
   EXPECT_EQ(broken.WaitForExit(), 1u);
 }
 
@@ -91,7 +94,8 @@ TEST(Duskfall, TheTrayIconBringsTheWindowBackAndClosingItDuringTheMenuEndsThePro
         OfClass(child, L"Static") || OfClass(child, L"Button") ? Text(child).substr(0, 8) : name;
     order += GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP ? L"* " : L" ";
   }
-  EXPECT_EQ(order, L"Mode ComboBox* Time SysDateTimePick32* Minutes Edit* Set* Exit* Caution: ");
+  EXPECT_EQ(order,
+            L"Modus ComboBox* Uhrzeit SysDateTimePick32* Minuten Edit* Festlege* Beenden* Achtung: ");
   // Owned by a hidden window, it has no taskbar button; each input has its tooltip.
   EXPECT_NE(GetWindow(program.Window(), GW_OWNER), nullptr);
   EXPECT_EQ(SendMessageW(program.TopWindow(TOOLTIPS_CLASSW, false), TTM_GETTOOLCOUNT, 0, 0), 5);
@@ -100,6 +104,12 @@ TEST(Duskfall, TheTrayIconBringsTheWindowBackAndClosingItDuringTheMenuEndsThePro
   ClickTrayIcon(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(WaitUntil([&] { return program.Restored(); }));
   EXPECT_EQ(program.PopupMenu(), nullptr);
+  // The menu speaks German: W, the mnemonic of "&Wiederherstellen", brings the window back.
+  program.Minimise();
+  ClickTrayIcon(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  ASSERT_TRUE(WaitUntil([&] { return program.PopupMenu() != nullptr; }));
+  PostMessageW(program.PopupMenu(), WM_CHAR, L'w', 0);
+  EXPECT_TRUE(WaitUntil([&] { return program.Restored(); }));
   program.Minimise();
   // A right click opens the menu, where a right click chooses as a left one does: Restore, the
   // third of four items.
@@ -116,6 +126,81 @@ TEST(Duskfall, TheTrayIconBringsTheWindowBackAndClosingItDuringTheMenuEndsThePro
   ASSERT_TRUE(WaitUntil([&] { return program.PopupMenu() != nullptr; }));
   SendMessageW(program.Window(), WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+// The texts of a window's labels, buttons and list entries that its controls cut, measured in the
+// program's font made again at that DPI; a button keeps 3 pixels a side at 96 dpi for its frame
+// and focus, a list also its arrow. The caution, which fits itself, and the title are left out.
+std::wstring CutTexts(HWND window, UINT dpi) {
+  const HDC dc = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, CreateDialogFont(dpi));
+  std::wstring cut;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT box{};
+    GetClientRect(child, &box);
+    std::vector<std::wstring> texts{Text(child)};
+    UINT format = DT_CALCRECT | DT_SINGLELINE;
+    if (OfClass(child, L"ComboBox")) {
+      texts.clear();
+      for (LRESULT i = 0; i < SendMessageW(child, CB_GETCOUNT, 0, 0); ++i) {
+        wchar_t entry[256] = {};
+        SendMessageW(child, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+        texts.push_back(entry);
+      }
+      box.right -= GetSystemMetricsForDpi(SM_CXVSCROLL, dpi);
+    } else if (OfClass(child, L"Static")) {
+      format = DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX;
+      if (texts[0] == Text(TextId::kCaution) || texts[0] == kAppTitle) continue;
+    } else if (!OfClass(child, L"Button")) {
+      continue;
+    }
+    if (!OfClass(child, L"Static")) box.right -= MulDiv(6, int(dpi), 96);
+    for (const std::wstring& text : texts) {
+      RECT needed{0, 0, box.right, 0};
+      DrawTextW(dc, text.c_str(), -1, &needed, format);
+      if (needed.right > box.right || needed.bottom > box.bottom) cut += text + L"|";
+    }
+  }
+  DeleteObject(SelectObject(dc, previous));
+  ReleaseDC(nullptr, dc);
+  return cut;
+}
+
+TEST(Duskfall, EveryTextFitsInEveryLanguageAt96And144Dpi) {
+  const HMODULE file = LoadLibraryExW((Program::Directory() + L"\\Duskfall.exe").c_str(), nullptr,
+                                      LOAD_LIBRARY_AS_DATAFILE);
+  HKEY desktop = nullptr;
+  RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE,
+                  nullptr, &desktop, nullptr);
+  const std::pair<const wchar_t*, WORD> languages[] = {
+      {L"en_US", LANG_ENGLISH}, {L"de_DE", LANG_GERMAN},  {L"fr_FR", LANG_FRENCH},
+      {L"es_ES", LANG_SPANISH}, {L"it_IT", LANG_ITALIAN}, {L"pl_PL", LANG_POLISH}};
+  for (const DWORD dpi : {96, 144}) {
+    RegSetValueExW(desktop, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), 4);
+    for (const auto& [locale, language] : languages) {
+      LoadTexts(ResourceTexts(file, MAKELANGID(language, SUBLANG_NEUTRAL)),
+                ResourceTexts(file, kEnglish));
+      // The driver's environment, where Wine takes the display language from LC_ALL.
+      std::wstring environment = L"LC_ALL=" + std::wstring(locale) + L".UTF-8" + L'\0';
+      wchar_t* const inherited = GetEnvironmentStringsW();
+      for (const wchar_t* line = inherited; *line; line += std::wcslen(line) + 1) {
+        if (std::wcsncmp(line, L"LC_ALL=", 7) != 0) environment += line + std::wstring(1, L'\0');
+      }
+      FreeEnvironmentStringsW(inherited);
+      const Program program(L"\"" + Program::Directory() + L"\\Duskfall.exe\"", true,
+                            environment.c_str());
+      // The window speaks the language; English as before.
+      EXPECT_EQ(Text(program.Button(Text(TextId::kCaptionSet).c_str())), Text(TextId::kCaptionSet));
+      EXPECT_TRUE(language != LANG_ENGLISH || program.Button(L"Set") != nullptr);
+      EXPECT_EQ(CutTexts(program.Window(), dpi), L"") << locale << " at " << dpi << " dpi";
+      ASSERT_TRUE(program.ChooseTrayItem(kAboutItem));
+      const HWND about = WaitForWindow([&] { return program.TopWindow(L"DuskfallAbout"); });
+      EXPECT_EQ(CutTexts(about, dpi), L"") << locale << " About at " << dpi << " dpi";
+    }
+  }
+  RegDeleteValueW(desktop, L"LogPixels");
+  RegCloseKey(desktop);
+  LoadDisplayTexts(file);
 }
 
 TEST(Duskfall, TheFileCarriesOneVersion) {
@@ -231,7 +316,7 @@ TEST(PowerOff, ArmedAFewSecondsAheadAndTheTaskbarRestarted) {
       1899, 12, 0, 30, WORD(seconds / 3600), WORD(seconds / 60 % 60), WORD(seconds % 60), 0};
   program.SendWithData(Child(program.Window(), DATETIMEPICK_CLASSW), DTM_SETSYSTEMTIME, GDT_VALID,
                        target);
-  PostMessageW(program.Button(L"Set"), BM_CLICK, 0, 0);
+  PostMessageW(program.Button(Text(TextId::kCaptionSet).c_str()), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
   // The shell forgets the icon, as when Explorer restarts, then announces its new taskbar: the
   // icon comes back, and the count-down still fires.
@@ -267,7 +352,7 @@ TEST(Installed, ALogonCountDownIsStoredWithRights) {
   program.ChooseMode(2);
   SetText(program.Minutes(), L"45");
   ASSERT_TRUE(program.ChooseTrayItem(kLogonItem));
-  EXPECT_EQ(program.AnswerMessageBox(), kMsgLogonNotStored);
+  EXPECT_EQ(program.AnswerMessageBox(), Text(TextId::kMsgLogonNotStored));
   JOBOBJECT_BASIC_ACCOUNTING_INFORMATION used{};
   QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &used, sizeof used, nullptr);
   EXPECT_EQ(used.TotalProcesses, 1u) << "a second copy was started";
@@ -332,6 +417,10 @@ int main(int argc, char** argv) {
   setvbuf(stdout, nullptr, _IONBF, 0);  // what a run printed survives a crash of the driver
   // Window rectangles in physical pixels, as the program's own are.
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  // The texts the program shows in this locale, from its own string tables.
+  duskfall::LoadDisplayTexts(LoadLibraryExW(
+      (duskfall::e2e::Program::Directory() + L"\\Duskfall.exe").c_str(), nullptr,
+      LOAD_LIBRARY_AS_DATAFILE));
   ::testing::InitGoogleTest(&argc, argv);
   const int failed = RUN_ALL_TESTS();
   // GoogleTest passes a filter that selects nothing: a renamed case must not pass unseen.

@@ -3,7 +3,7 @@
 // forms is taken.
 #include <cstdlib>
 
-#include "app/minutes_conversion.h"
+#include "text/minutes_conversion.h"
 #include "settings/elevated_request.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/minutes_conversion.h"
+#include "text/minutes_conversion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using duskfall::ConversionError;

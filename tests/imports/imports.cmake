@@ -3,7 +3,10 @@
 # later Windows, and says so for both. Under Wine it loses its main window's class before making
 # the window, for the case of a failed start.
 add_executable(duskfall_broken WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp
-               tests/imports/new_import.cpp)
+               tests/imports/new_import.cpp res/texts.rc)
+target_include_directories(duskfall_broken PRIVATE ${CMAKE_SOURCE_DIR}/res
+                           ${CMAKE_BINARY_DIR}/generated)
+set_source_files_properties(res/texts.rc PROPERTIES OBJECT_DEPENDS "${duskfall_text_sources}")
 target_link_libraries(duskfall_broken PRIVATE duskfall_win32)
 target_compile_definitions(duskfall_broken PRIVATE DUSKFALL_FAIL_START)
 target_link_options(duskfall_broken PRIVATE ${duskfall_link_options}

@@ -1,5 +1,5 @@
 // The count-down's reading of the minutes text; it writes the rest back with FixedText
-// (app/decimal_text.h).
+// (text/decimal_text.h).
 #pragma once
 
 #include <string>

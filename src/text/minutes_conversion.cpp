@@ -1,8 +1,8 @@
-#include "app/minutes_conversion.h"
+#include "text/minutes_conversion.h"
 
 #include <string>
 
-#include "app/decimal_text.h"
+#include "text/decimal_text.h"
 
 namespace duskfall {
 

@@ -1,8 +1,8 @@
-#include "app/leading_number.h"
+#include "text/leading_number.h"
 
 #include <string>
 
-#include "app/decimal_text.h"
+#include "text/decimal_text.h"
 
 namespace duskfall {
 

@@ -1,0 +1,35 @@
+# The texts' numbers and tables, read from their sources for the two kinds of build. Run as:
+#   cmake -DIDS=src/text/texts.h -DOUT=.../text_ids.rh -P texts.cmake
+#     the resource scripts' names for the numbers of TextId;
+#   cmake -DTEXTS=res/texts.rc -DOUT=.../text_tables.cpp -P texts.cmake
+#     every language's string table as C++ rows, for the native tests, which have no resources.
+cmake_minimum_required(VERSION 3.25)
+
+if(DEFINED IDS)
+  file(STRINGS ${IDS} lines REGEX "^  k[A-Za-z0-9]+ = [0-9]+,")
+  set(text "// Made by cmake/texts.cmake from src/text/texts.h.\n")
+  foreach(line IN LISTS lines)
+    string(REGEX MATCH "(k[A-Za-z0-9]+) = ([0-9]+)" _ "${line}")
+    string(APPEND text "#define ${CMAKE_MATCH_1} ${CMAKE_MATCH_2}\n")
+  endforeach()
+else()
+  get_filename_component(folder ${TEXTS} DIRECTORY)
+  file(STRINGS ${TEXTS} includes REGEX "^#include \"lang/[a-z]+\\.rc\"")
+  set(text "// Made by cmake/texts.cmake from res/lang/.\n#include \"unit/language_tables.h\"\n\n")
+  string(APPEND text "namespace duskfall::testing {\n\n")
+  string(APPEND text "const std::vector<LanguageTable> kLanguageTables = {\n")
+  foreach(include IN LISTS includes)
+    string(REGEX MATCH "lang/([a-z]+)\\.rc" file "${include}")
+    string(APPEND text "    {\"${CMAKE_MATCH_1}\",\n     {\n")
+    file(STRINGS ${folder}/${file} entries ENCODING UTF-8 REGEX "^  k[A-Za-z0-9]+ \"")
+    foreach(entry IN LISTS entries)
+      string(REGEX MATCH "^  (k[A-Za-z0-9]+) \"(.*)\"$" _ "${entry}")
+      string(REPLACE "\"\"" "\\\"" words "${CMAKE_MATCH_2}")
+      string(APPEND text "         {TextId::${CMAKE_MATCH_1}, L\"${words}\"},\n")
+    endforeach()
+    string(APPEND text "     }},\n")
+  endforeach()
+  string(APPEND text "};\n\n}  // namespace duskfall::testing\n")
+endif()
+file(WRITE ${OUT}.new "${text}")
+file(COPY_FILE ${OUT}.new ${OUT} ONLY_IF_DIFFERENT)
