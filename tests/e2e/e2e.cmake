@@ -24,12 +24,13 @@ add_test(NAME e2e.prefix-cleanup COMMAND ${run} --remove ${prefixes})
 # which the program can only know from the user's locale: Wine follows the Unix locale.
 add_test(NAME e2e.Duskfall
          COMMAND env LC_ALL=de_DE.UTF-8 ${run} ${loader} ${driver} --gtest_filter=Duskfall.*)
+add_test(NAME e2e.Languages COMMAND ${run} --languages ${loader} ${driver})
 add_test(NAME e2e.RegistryContract
          COMMAND ${run} ${loader} ${driver} --gtest_filter=RegistryContract.*)
 add_test(NAME e2e.PowerOff COMMAND ${run} --poweroff ${loader} ${driver})
 add_test(NAME e2e.Install COMMAND ${run} --install ${loader} ${driver} ${CMAKE_CPACK_COMMAND})
 add_test(NAME e2e.InstallMsi COMMAND ${run} --msi ${loader} ${driver})
-set(groups e2e.Duskfall e2e.RegistryContract e2e.PowerOff e2e.Install e2e.InstallMsi)
+set(groups e2e.Duskfall e2e.Languages e2e.RegistryContract e2e.PowerOff e2e.Install e2e.InstallMsi)
 set_tests_properties(e2e.prefix PROPERTIES FIXTURES_SETUP wine_prefix)
 set_tests_properties(e2e.prefix-cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix)
 set_tests_properties(${groups} PROPERTIES FIXTURES_REQUIRED wine_prefix)
