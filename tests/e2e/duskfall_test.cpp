@@ -236,7 +236,7 @@ TEST(Duskfall, AboutStartsSystemInfoClosesOnEscapeTakesANewDpiAndOutlivesTheMain
   };
   HWND about = openAbout();
   ASSERT_NE(about, nullptr);
-  PostMessageW(Child(about, L"Button", L"&System Info..."), BM_CLICK, 0, 0);
+  PostMessageW(Child(about, L"Button", Text(TextId::kAboutSysInfo).c_str()), BM_CLICK, 0, 0);
   HWND tool = nullptr;
   EXPECT_TRUE(WaitUntil([&] {
     tool = FindWindowW(L"DuskfallForm1", nullptr);
