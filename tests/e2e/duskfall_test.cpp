@@ -289,6 +289,9 @@ TEST(Duskfall, TheHelperModeWritesBothValuesOrNoneAndAnyOtherArgumentsStartThePr
   MakeKeyWritable(kRunKey);
   EXPECT_EQ(run(L" set 45"), L"0 45|" + program);
   EXPECT_EQ(run(L" remove"), L"0 <missing>|<missing>");
+  // The manifest's UTF-8 code page keeps a character that Western European Windows lacks.
+  WriteString(kAppPathsKey, L"", L"C:\\Dusk\u0142fall\\Duskfall.exe");
+  EXPECT_EQ(run(L" set 45"), L"0 45|C:\\Dusk\u0142fall\\Duskfall.exe");
   const Program ordinary(L"\"" + program + L"\" --elevated-logon-setting-x set 45");
 }
 
