@@ -14,6 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "text/texts.h"
+#include "win32/text_resources.h"
+
 namespace {
 
 bool WaitUntil(const std::function<bool()>& condition,
@@ -25,6 +28,9 @@ bool WaitUntil(const std::function<bool()>& condition,
   }
   return true;
 }
+
+// A button's caption in the language the program shows.
+const wchar_t* Caption(duskfall::TextId id) { return duskfall::Text(id).c_str(); }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
@@ -199,21 +205,21 @@ bool SaveTheOthers(DWORD id, HWND window) {
   Send(modes, CB_SETCURSEL, 2);
   Send(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(modes), CBN_SELCHANGE), LPARAM(modes));
   Send(Find(id, window, L"Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"30"));
-  PostMessageW(Find(id, window, L"Button", L"Set"), BM_CLICK, 0, 0);
+  PostMessageW(Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionSet)), BM_CLICK, 0, 0);
   HWND cancel = nullptr;
-  if (!WaitUntil([&] { return (cancel = Find(id, window, L"Button", L"Cancel")) != nullptr; })) {
+  if (!WaitUntil([&] { return (cancel = Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionCancel))) != nullptr; })) {
     return Fail("the count-down did not start");
   }
   Activate(window);
   if (!Save(window, L"main-window-running")) return false;
   PostMessageW(cancel, BM_CLICK, 0, 0);
-  if (!WaitUntil([&] { return Find(id, window, L"Button", L"Set") != nullptr; })) {
+  if (!WaitUntil([&] { return Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionSet)) != nullptr; })) {
     return Fail("the count-down did not end");
   }
 
   // A count-down of one minute warns at once: the shell's balloon, with the taskbar below it.
   Send(Find(id, window, L"Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1"));
-  PostMessageW(Find(id, window, L"Button", L"Set"), BM_CLICK, 0, 0);
+  PostMessageW(Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionSet)), BM_CLICK, 0, 0);
   const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
   HWND balloon = nullptr;
   WaitUntil([&] {
@@ -229,8 +235,8 @@ bool SaveTheOthers(DWORD id, HWND window) {
   GetWindowRect(taskbar, &below);
   area.bottom = below.bottom;
   if (!Save(balloon, L"tray-warning", &area)) return false;
-  PostMessageW(Find(id, window, L"Button", L"Cancel"), BM_CLICK, 0, 0);
-  return WaitUntil([&] { return Find(id, window, L"Button", L"Set") != nullptr; }) ||
+  PostMessageW(Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionCancel)), BM_CLICK, 0, 0);
+  return WaitUntil([&] { return Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionSet)) != nullptr; }) ||
          Fail("the count-down did not end");
 }
 
@@ -261,6 +267,7 @@ int wmain(int argc, wchar_t** argv) {
   directory.resize(directory.find_last_of(L"\\/"));
   const std::wstring program = directory + L"\\Duskfall.exe";
   std::wstring commandLine = L"\"" + program + L"\"";
+  duskfall::LoadDisplayTexts(LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
