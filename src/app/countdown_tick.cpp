@@ -19,7 +19,8 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b !
 }  // namespace
 
 void Form1::TMCounter_Timer() {
-  if (ReadLeadingNumber(c_.TxtCount->Text()) > 0.0 && c_.CmbFunction->Text() == Text(TextId::kModeRelativeTime)) {
+  if (ReadLeadingNumber(c_.TxtCount->Text()) > 0.0 &&
+      c_.CmbFunction->Text() == Text(TextId::kModeRelativeTime)) {
     double rest = ReadLeadingNumber(c_.TxtCount->Text()) - 1.0;
     // A fraction such as 2.5 steps 1.5, 0.5 and then reaches the end here instead of going
     // below zero, where it would never fire.

@@ -64,9 +64,30 @@ constexpr std::array<ControlDesign, 10> kControls{{
      true},
     // "Time" and "Mode" reach up to their inputs, so that longer words ("Modalità", "Godzina")
     // are not cut; the text is left-aligned, so the window looks as before in English.
-    {L"LblSaS", ControlKind::kLabel, 2, TextId::kLabelTime, TextId::kNone, {240, 960, 900, 255}, 7, false},
-    {L"LblSaS", ControlKind::kLabel, 1, TextId::kLabelMinutes, TextId::kNone, {2640, 960, 735, 255}, 6, false},
-    {L"LblSaS", ControlKind::kLabel, 0, TextId::kLabelMode, TextId::kNone, {240, 360, 900, 255}, 5, true},
+    {L"LblSaS",
+     ControlKind::kLabel,
+     2,
+     TextId::kLabelTime,
+     TextId::kNone,
+     {240, 960, 900, 255},
+     7,
+     false},
+    {L"LblSaS",
+     ControlKind::kLabel,
+     1,
+     TextId::kLabelMinutes,
+     TextId::kNone,
+     {2640, 960, 735, 255},
+     6,
+     false},
+    {L"LblSaS",
+     ControlKind::kLabel,
+     0,
+     TextId::kLabelMode,
+     TextId::kNone,
+     {240, 360, 900, 255},
+     5,
+     true},
 }};
 
 constexpr std::array<MenuItemDesign, 4> kMenuItems{{

@@ -23,7 +23,7 @@ struct TwipsRect {
 struct ControlDesign {
   const wchar_t* name;
   ControlKind kind;
-  int index;            // position in a control array, -1 for a single control
+  int index;    // position in a control array, -1 for a single control
   TextId text;  // caption or initial text; kNone when the control has none
   TextId tooltip;
   TwipsRect position;

@@ -22,7 +22,8 @@ bool Form1::FiresWithinAMinute(DateTime now) const {
     return minutes >= 0.0 && minutes <= 1.0;
   }
   const DateTime target = c_.DtTime->Value();
-  if (mode != Text(TextId::kModeFixedTime) || target.days != 0) return false;  // a date part never fires
+  if (mode != Text(TextId::kModeFixedTime) || target.days != 0)
+    return false;  // a date part never fires
   // Seconds until the target second next comes, from 1 to a whole day: a target equal to now
   // is tomorrow's, since the tick that fires comes in a later second.
   constexpr std::int32_t kDay = DateTime::kSecondsPerDay;
@@ -36,8 +37,8 @@ void Form1::WarnOfLastMinute(DateTime now) {
   if (warned_ || c_.TrayRetry->Enabled() || !FiresWithinAMinute(now)) return;
   warned_ = true;
   // A shell that refuses the balloon is not asked again; the count-down goes on either way.
-  s_.tray.Shell_NotifyIconA(kNimModify,
-                            TrayBalloon(module_.TrayIconData, kAppTitle, Text(TextId::kMsgLastMinute)));
+  s_.tray.Shell_NotifyIconA(
+      kNimModify, TrayBalloon(module_.TrayIconData, kAppTitle, Text(TextId::kMsgLastMinute)));
   // Focus Assist, a full-screen program or a presentation files the balloon away unseen, just
   // when unsaved work is most at risk: then the window itself comes up, without the focus.
   const std::optional<std::uint32_t> state = s_.system.UserNotificationState();

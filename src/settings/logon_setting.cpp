@@ -79,7 +79,7 @@ void Form1::mpopdsk_Click() {
         ParseLocaleNumber(c_.TxtCount->Text(), s_.system.DecimalSeparator());
     if (!(c_.TxtCount->Enabled() && minutes && *minutes > 0.0)) {
       MainBox(c_.CmdSaS[0]->Text() == Text(TextId::kCaptionCancel) ? TextId::kMsgActiveCountDown
-                                                                    : TextId::kMsgSelectRelative,
+                                                                   : TextId::kMsgSelectRelative,
               kMbIconInformation);
       return;
     }

@@ -29,7 +29,8 @@ std::wstring Form1::CountDownTip() const {
   }
   const double minutes = ReadLeadingNumber(c_.TxtCount->Text());
   // A rest below 0, or beyond every number, never fires: there is no moment to tell.
-  if (mode != Text(TextId::kModeRelativeTime) || minutes < 0.0 || !std::isfinite(minutes)) return kMainTitle;
+  if (mode != Text(TextId::kModeRelativeTime) || minutes < 0.0 || !std::isfinite(minutes))
+    return kMainTitle;
   // The ticks still to come, a minute each: a fraction takes a whole tick, and 0 fires at the
   // next one.
   const double ticks = std::max(1.0, std::ceil(minutes));

@@ -172,9 +172,8 @@ void AboutWindow::CreateControls() {
         break;
     }
     const HWND child = CreateWindowExW(
-        exStyle, windowClass, Text(design.text).c_str(), style, 0, 0, 0, 0,
-        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design))), instance_,
-        nullptr);
+        exStyle, windowClass, Text(design.text).c_str(), style, 0, 0, 0, 0, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design))), instance_, nullptr);
     placed_.push_back({child, &design});
     labels_.push_back(std::make_unique<WindowControl>(child));
   }

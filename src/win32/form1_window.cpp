@@ -377,7 +377,8 @@ HFONT Form1Window::FittingLabel1Font() const {
     font = CreateDialogFont(dpi_, tenths);
     const HGDIOBJ previous = SelectObject(dc, font);
     RECT needed{0, 0, box.right - box.left, 0};
-    DrawTextW(dc, Text(caution->text).c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextW(dc, Text(caution->text).c_str(), -1, &needed,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, previous);
     if (needed.bottom <= box.bottom - box.top) break;
   }

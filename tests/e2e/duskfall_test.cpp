@@ -36,11 +36,13 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
   // decimals.
   SetText(program.Minutes(), L"0,9");  // warned at once
   PressKey(VK_TAB);
-  ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(Text(TextId::kCaptionSet).c_str())); }));
+  ASSERT_TRUE(
+      WaitUntil([&] { return HasFocus(program.Button(Text(TextId::kCaptionSet).c_str())); }));
   PressKey(VK_RETURN);  // presses the focused button
   EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
   PressKey(VK_TAB);  // on to Exit, where the focus stays while the window is hidden
-  ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(Text(TextId::kCaptionExit).c_str())); }));
+  ASSERT_TRUE(
+      WaitUntil([&] { return HasFocus(program.Button(Text(TextId::kCaptionExit).c_str())); }));
   program.Minimise();
   // Wine's shell shows a balloon, and over it an icon's tip while the pointer rests on the icon,
   // in tooltip windows of its own; the text of the one on top is the message or the tip.
@@ -94,8 +96,9 @@ TEST(Duskfall, TheTrayIconBringsTheWindowBackAndClosingItDuringTheMenuEndsThePro
         OfClass(child, L"Static") || OfClass(child, L"Button") ? Text(child).substr(0, 8) : name;
     order += GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP ? L"* " : L" ";
   }
-  EXPECT_EQ(order,
-            L"Modus ComboBox* Uhrzeit SysDateTimePick32* Minuten Edit* Festlege* Beenden* Achtung: ");
+  EXPECT_EQ(
+      order,
+      L"Modus ComboBox* Uhrzeit SysDateTimePick32* Minuten Edit* Festlege* Beenden* Achtung: ");
   // Owned by a hidden window, it has no taskbar button; each input has its tooltip.
   EXPECT_NE(GetWindow(program.Window(), GW_OWNER), nullptr);
   EXPECT_EQ(SendMessageW(program.TopWindow(TOOLTIPS_CLASSW, false), TTM_GETTOOLCOUNT, 0, 0), 5);
@@ -410,9 +413,9 @@ int main(int argc, char** argv) {
   // Window rectangles in physical pixels, as the program's own are.
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   // The texts the program shows in this locale, from its own string tables.
-  duskfall::LoadDisplayTexts(LoadLibraryExW(
-      (duskfall::e2e::Program::Directory() + L"\\Duskfall.exe").c_str(), nullptr,
-      LOAD_LIBRARY_AS_DATAFILE));
+  duskfall::LoadDisplayTexts(
+      LoadLibraryExW((duskfall::e2e::Program::Directory() + L"\\Duskfall.exe").c_str(), nullptr,
+                     LOAD_LIBRARY_AS_DATAFILE));
   ::testing::InitGoogleTest(&argc, argv);
   const int failed = RUN_ALL_TESTS();
   // GoogleTest passes a filter that selects nothing: a renamed case must not pass unseen.

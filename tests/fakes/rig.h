@@ -41,7 +41,9 @@ struct Rig {
     Choose(mode, minutes);
     form.CmdSaS_Click(0);
   }
-  bool Running() const { return c.CmdSaS[0]->Text() == Text(TextId::kCaptionCancel) && factory.timer.enabled; }
+  bool Running() const {
+    return c.CmdSaS[0]->Text() == Text(TextId::kCaptionCancel) && factory.timer.enabled;
+  }
   // The window went first, then the privilege and the power-off were asked for.
   bool Fired() const {
     return !std::ranges::search(log, Log{"Form1.Unload", "GetCurrentProcess"}).empty() &&

@@ -31,7 +31,8 @@ TEST(StartUp, RunsItsStepsInOrderAndStoredMinutesResumeTheCountDownBehindTheTray
     r.Start();
     const bool on = resumed != nullptr;
     EXPECT_EQ((std::array{r.Running(), r.c.LblSaS[1]->Enabled()}), (std::array{on, on})) << data;
-    EXPECT_EQ(r.c.mpopdsk->Text(), on ? Text(TextId::kMenuCancelDuskfall) : Text(TextId::kMenuSetDuskfall));
+    EXPECT_EQ(r.c.mpopdsk->Text(),
+              on ? Text(TextId::kMenuCancelDuskfall) : Text(TextId::kMenuSetDuskfall));
     EXPECT_EQ(r.c.TxtCount->Text(), on ? resumed : L"1");
     Log expected = idle;
     if (readOnly) expected.erase(expected.begin() + 1);  // refused: no key to close
@@ -93,12 +94,14 @@ TEST(CountDown, AModeEnablesItsInputSetStartsItAndCancelGivesTheInputsBack) {
     EXPECT_EQ(
         (std::array{r.c.CmdSaS[0]->Text() == Text(TextId::kCaptionSet), r.factory.timer.enabled,
                     r.c.CmbFunction->Enabled(), r.factory.picker.enabled, r.c.TxtCount->Enabled()}),
-        (std::array{true, false, true, mode == Text(TextId::kModeFixedTime), mode == Text(TextId::kModeRelativeTime)}));
+        (std::array{true, false, true, mode == Text(TextId::kModeFixedTime),
+                    mode == Text(TextId::kModeRelativeTime)}));
   }
   Rig r;  // without a timer from Windows, Set refuses and says why
   r.factory.timer.refusesToRun = true, r.StartWith(Text(TextId::kModeRelativeTime), L"5");
   EXPECT_EQ(r.sys.boxes, Shown(Text(TextId::kMsgNoTimer).c_str(), kMbIconHand, kMainTitle));
-  EXPECT_TRUE(!r.Running() && r.c.TxtCount->Enabled() && r.c.CmdSaS[0]->Text() == Text(TextId::kCaptionSet));
+  EXPECT_TRUE(!r.Running() && r.c.TxtCount->Enabled() &&
+              r.c.CmdSaS[0]->Text() == Text(TextId::kCaptionSet));
 }
 
 TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOffAMinuteAfterTheWarning) {
@@ -174,7 +177,8 @@ TEST(CountDown, TheWarningIsACopyOfTheIconsRecordThatCancelTakesAwayAndARefusalI
   EXPECT_TRUE(r.Fired());
   std::vector<std::wstring> texts;
   for (const NotifyIconBalloon& balloon : r.sys.balloons) texts.push_back(balloon.szInfo.data());
-  EXPECT_EQ(texts, (std::vector<std::wstring>{Text(TextId::kMsgLastMinute), Text(TextId::kMsgLastMinute)}));
+  EXPECT_EQ(texts, (std::vector<std::wstring>{Text(TextId::kMsgLastMinute),
+                                              Text(TextId::kMsgLastMinute)}));
   const NotifyIconBalloon& shown = r.sys.balloons.at(0);
   EXPECT_EQ(std::tuple(shown.icon.cbSize, shown.icon.hWnd, shown.icon.uID, shown.icon.uFlags,
                        shown.dwInfoFlags, std::wstring(shown.szInfoTitle.data())),
@@ -211,7 +215,8 @@ TEST(Tray, MouseReportsAndMenuCommandsActOnTheWindowAndANewTaskbarGetsTheSameIco
   r.form.mpopabout_Click(), r.form.mpopabout_Click();
   EXPECT_TRUE(r.about.visible && r.about.loads == 1);
   // Idle with a minute in the box, the icon comes back without a warning.
-  r.Choose(Text(TextId::kModeRelativeTime)), r.log.clear(), r.form.TaskbarCreated(), r.form.mpopexit_Click();
+  r.Choose(Text(TextId::kModeRelativeTime)), r.log.clear(), r.form.TaskbarCreated(),
+      r.form.mpopexit_Click();
   EXPECT_EQ(r.log, (Log{"Shell_NotifyIconA 0", "Shell_NotifyIconA 2", "Form1.Unload"}));
   const NotifyIconRecord& record = r.sys.tray.at(1);  // added again as first filled
   EXPECT_EQ(std::pair(record.hWnd, record.hIcon), std::pair(r.self.Handle(), r.self.IconHandle()));
@@ -277,7 +282,8 @@ TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
     EXPECT_EQ(r.sys.boxes, Shown(box, kMbIconInformation, kMainTitle)) << minutes;
     EXPECT_EQ(r.registry.Text(kSettings, kMinutes) + " " + r.registry.Text(kRun, "Duskfall"),
               minutesAfter + " " + runAfter);
-    EXPECT_EQ(r.c.mpopdsk->Text(), !box != cancel ? Text(TextId::kMenuCancelDuskfall) : Text(TextId::kMenuSetDuskfall));
+    EXPECT_EQ(r.c.mpopdsk->Text(),
+              !box != cancel ? Text(TextId::kMenuCancelDuskfall) : Text(TextId::kMenuSetDuskfall));
     EXPECT_EQ(r.Running(), !cancel && (!box || running));
     EXPECT_EQ(r.self.visible, cancel);
     for (const std::string& call : r.log) {  // read rights, or the full specific rights
@@ -338,7 +344,9 @@ TEST(AboutWindow, ShowsTitleAndVersionStartsSystemInformationOrSaysItCannotAndOk
     FrmAbout about(r.about, {r.c.LblSaS[0], r.c.LblSaS[1]}, {r.registry, r.sys}, r.sys, r.sys);
     r.about.Load(), about.Form_Load(), about.cmdSysInfo_Click();
     EXPECT_EQ(r.log, started);
-    EXPECT_EQ(r.sys.boxes, Shown(unavailable ? Text(TextId::kMsgSysInfoUnavailable).c_str() : nullptr, kMbOk, kAppTitle));
+    EXPECT_EQ(r.sys.boxes,
+              Shown(unavailable ? Text(TextId::kMsgSysInfoUnavailable).c_str() : nullptr, kMbOk,
+                    kAppTitle));
     EXPECT_EQ(r.about.caption + L"|" + r.c.LblSaS[0]->Text() + L"|" + r.c.LblSaS[1]->Text(),
               L"About Duskfall|Duskfall|Version 1.0.2");
     about.cmdOK_Click();
@@ -362,7 +370,8 @@ TEST(Tray, TheTipTellsTheMomentAndAWarningHeldBackOrClickedWithoutTheForegroundS
             (Log{"Shell_NotifyIconA 1", "Shell_NotifyIconA 1", "Shell_NotifyIconA 1",
                  "Form1.ShowOnTopWithoutFocus", "Form1.SetState 0", "Form1.SetForeground",
                  "Form1.ShowOnTopWithoutFocus", "Shell_NotifyIconA 2", "Shell_NotifyIconA 0"}));
-  r.StartWith(Text(TextId::kModeRelativeTime), L"-5");  // never fires: no moment to tell, nor a title to ask
+  r.StartWith(Text(TextId::kModeRelativeTime),
+              L"-5");  // never fires: no moment to tell, nor a title to ask
   r.Choose(Text(TextId::kModeFixedTime));
   r.factory.picker.value = DateTime::TimeOfDay(23, 30, 0);  // the fake writes its second
   r.form.CmdSaS_Click(0);  // -5 cancelled; then 23:30 started, and cancelled before its warning
@@ -371,9 +380,10 @@ TEST(Tray, TheTipTellsTheMomentAndAWarningHeldBackOrClickedWithoutTheForegroundS
   std::vector<std::wstring> tips;  // copies of the icon's record with NIF_TIP alone
   for (const NotifyIconRecord& record : r.sys.tray)
     if (record.uFlags == 4) tips.push_back(record.szTip.data());
-  EXPECT_EQ(tips, (std::vector<std::wstring>{L"Qorvelix Duskfall: power-off in 2 minutes",
-                                             L"Qorvelix Duskfall: power-off in 1 minute",
-                                             L"Qorvelix Duskfall: power-off at 84600", kMainTitle}));
+  EXPECT_EQ(tips,
+            (std::vector<std::wstring>{L"Qorvelix Duskfall: power-off in 2 minutes",
+                                       L"Qorvelix Duskfall: power-off in 1 minute",
+                                       L"Qorvelix Duskfall: power-off at 84600", kMainTitle}));
 }
 
 }  // namespace

@@ -207,13 +207,18 @@ bool SaveTheOthers(DWORD id, HWND window) {
   Send(Find(id, window, L"Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"30"));
   PostMessageW(Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionSet)), BM_CLICK, 0, 0);
   HWND cancel = nullptr;
-  if (!WaitUntil([&] { return (cancel = Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionCancel))) != nullptr; })) {
+  if (!WaitUntil([&] {
+        return (cancel = Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionCancel))) !=
+               nullptr;
+      })) {
     return Fail("the count-down did not start");
   }
   Activate(window);
   if (!Save(window, L"main-window-running")) return false;
   PostMessageW(cancel, BM_CLICK, 0, 0);
-  if (!WaitUntil([&] { return Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionSet)) != nullptr; })) {
+  if (!WaitUntil([&] {
+        return Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionSet)) != nullptr;
+      })) {
     return Fail("the count-down did not end");
   }
 
@@ -235,8 +240,11 @@ bool SaveTheOthers(DWORD id, HWND window) {
   GetWindowRect(taskbar, &below);
   area.bottom = below.bottom;
   if (!Save(balloon, L"tray-warning", &area)) return false;
-  PostMessageW(Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionCancel)), BM_CLICK, 0, 0);
-  return WaitUntil([&] { return Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionSet)) != nullptr; }) ||
+  PostMessageW(Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionCancel)), BM_CLICK, 0,
+               0);
+  return WaitUntil([&] {
+           return Find(id, window, L"Button", Caption(duskfall::TextId::kCaptionSet)) != nullptr;
+         }) ||
          Fail("the count-down did not end");
 }
 
