@@ -51,13 +51,13 @@ inline HWND WaitForWindow(const std::function<HWND()>& find) {
   return found;
 }
 
-// Starts a process, in the given environment or the driver's; its handle, or null.
-inline HANDLE StartProcess(std::wstring commandLine, const wchar_t* environment = nullptr) {
+// Starts a process; its handle, or null.
+inline HANDLE StartProcess(std::wstring commandLine) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                 const_cast<wchar_t*>(environment), nullptr, &startup, &process);
+  CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                 &startup, &process);
   CloseHandle(process.hThread);
   return process.hProcess;
 }
@@ -68,6 +68,7 @@ inline std::wstring Text(HWND window) {
   return text;
 }
 using duskfall::Text;  // and a text of the program's, in the language it shows
+using enum TextId;
 
 inline void SetText(HWND window, const std::wstring& text) {
   SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -201,8 +202,8 @@ inline void ClickTrayIcon(DWORD down, DWORD up) {
 class Program {
  public:
   explicit Program(const std::wstring& commandLine = L"\"" + Directory() + L"\\Duskfall.exe\"",
-                   bool startsUp = true, const wchar_t* environment = nullptr)
-      : process_(StartProcess(commandLine, environment)) {
+                   bool startsUp = true)
+      : process_(StartProcess(commandLine)) {
     // Start-up is over once the mode list holds its entries.
     EXPECT_TRUE(!startsUp || WaitUntil([&] {
       window_ = e2e::TopWindow(GetProcessId(process_), L"DuskfallForm1", false);
@@ -235,9 +236,8 @@ class Program {
   }
   HWND Minutes() const { return Child(window_, L"Edit"); }
   HWND Button(const wchar_t* caption) const { return Child(window_, L"Button", caption); }
-  bool CountingDown() const {
-    return Button(duskfall::Text(TextId::kCaptionCancel).c_str()) != nullptr;
-  }
+  HWND Button(TextId caption) const { return Button(Text(caption).c_str()); }
+  bool CountingDown() const { return Button(kCaptionCancel) != nullptr; }
   bool Restored() const { return IsWindowVisible(window_) && !IsIconic(window_); }
   HWND PopupMenu() const { return TopWindow(L"#32768"); }
   void Detach() { detached_ = true; }  // lets it run on once this object goes

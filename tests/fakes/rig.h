@@ -9,6 +9,8 @@
 
 namespace duskfall::testing {
 
+using enum TextId;  // the program's texts by name, as Text(kCaptionSet)
+
 inline const std::string kSettings = Lower(kSettingsKey);
 inline const std::string kMinutes = Lower(kStoredMinutesValue);
 inline const std::string kRun = Lower(kRunKey);
@@ -42,7 +44,7 @@ struct Rig {
     form.CmdSaS_Click(0);
   }
   bool Running() const {
-    return c.CmdSaS[0]->Text() == Text(TextId::kCaptionCancel) && factory.timer.enabled;
+    return c.CmdSaS[0]->Text() == Text(kCaptionCancel) && factory.timer.enabled;
   }
   // The window went first, then the privilege and the power-off were asked for.
   bool Fired() const {

@@ -67,9 +67,8 @@ TEST(LogonConsent, ARefusedWriteAsksOnlyWithALimitedTokenAndGoesOnAsTheCopysAnsw
     r.registry.keys.erase(gone);
     r.sys.elevation = elevation;
     r.sys.elevatedExit = exitCode;
-    r.c.mpopdsk->SetText(cancel ? Text(TextId::kMenuCancelDuskfall)
-                                : Text(TextId::kMenuSetDuskfall));
-    r.Choose(Text(TextId::kModeRelativeTime), L"45");
+    r.c.mpopdsk->SetText(cancel ? Text(kMenuCancelDuskfall) : Text(kMenuSetDuskfall));
+    r.Choose(Text(kModeRelativeTime), L"45");
     r.form.mpopdsk_Click();
     const auto ask =
         std::ranges::find_if(r.log, [](auto& call) { return call.starts_with("Run"); });

@@ -1,50 +1,28 @@
-// Every language's string table as rows, which the build reads from res/lang/ for these tests
+// Every language's string table by its file's name ("de" for res/lang/de.rc), read by the build
 // (cmake/texts.cmake): the native build has no resources to load them from.
 #pragma once
 
+#include <map>
 #include <string_view>
-#include <vector>
 
 #include "text/texts.h"
 
 namespace duskfall::testing {
 
-struct TableText {
-  TextId id;
-  std::wstring_view text;
-};
+using LanguageTable = std::map<TextId, std::wstring_view>;
+extern const std::map<std::string_view, LanguageTable> kLanguageTables;
 
-struct LanguageTable {
-  std::string_view name;  // the file's, as "de" for res/lang/de.rc
-  std::vector<TableText> texts;
-};
-
-extern const std::vector<LanguageTable> kLanguageTables;
-
-class TableTexts : public TextSource {
- public:
-  explicit TableTexts(const LanguageTable& table) : table_(table) {}
+struct TableTexts : TextSource {
+  explicit TableTexts(const LanguageTable& texts) : table(texts) {}
   std::wstring_view Find(TextId id) const override {
-    for (const TableText& row : table_.texts) {
-      if (row.id == id) return row.text;
-    }
-    return {};
+    return table.contains(id) ? table.at(id) : std::wstring_view();
   }
-
- private:
-  const LanguageTable& table_;
+  const LanguageTable& table;
 };
-
-inline const LanguageTable& Table(std::string_view name) {
-  for (const LanguageTable& table : kLanguageTables) {
-    if (table.name == name) return table;
-  }
-  return kLanguageTables.front();
-}
 
 // The program's texts in that language, with English where it has none.
 inline void LoadLanguage(std::string_view name) {
-  LoadTexts(TableTexts(Table(name)), TableTexts(Table("en")));
+  LoadTexts(TableTexts(kLanguageTables.at(name)), TableTexts(kLanguageTables.at("en")));
 }
 
 }  // namespace duskfall::testing

@@ -31,8 +31,7 @@ TEST(StartUp, RunsItsStepsInOrderAndStoredMinutesResumeTheCountDownBehindTheTray
     r.Start();
     const bool on = resumed != nullptr;
     EXPECT_EQ((std::array{r.Running(), r.c.LblSaS[1]->Enabled()}), (std::array{on, on})) << data;
-    EXPECT_EQ(r.c.mpopdsk->Text(),
-              on ? Text(TextId::kMenuCancelDuskfall) : Text(TextId::kMenuSetDuskfall));
+    EXPECT_EQ(r.c.mpopdsk->Text(), on ? Text(kMenuCancelDuskfall) : Text(kMenuSetDuskfall));
     EXPECT_EQ(r.c.TxtCount->Text(), on ? resumed : L"1");
     Log expected = idle;
     if (readOnly) expected.erase(expected.begin() + 1);  // refused: no key to close
@@ -47,19 +46,19 @@ TEST(MinutesValidation, KeepsTheFocusUntilTheBoxHoldsAWholeNumberFromOne) {
   // clang-format off
   const std::vector<std::tuple<const wchar_t*, const wchar_t*, const wchar_t*>> rows{
       {L"1", L".", nullptr}, {L"\t7 ", L".", nullptr}, {L"2147483647", L".", nullptr},
-      {L"2.5", L".", nullptr}, {L"0.50001", L".", nullptr}, {L"0", L".", Text(TextId::kMsgBelowOne).c_str()},
-      {L"0.5", L".", Text(TextId::kMsgBelowOne).c_str()}, {L"0,5", L",", Text(TextId::kMsgBelowOne).c_str()},
-      {L"-2147483648", L".", Text(TextId::kMsgBelowOne).c_str()}, {L"-2147483648.5", L".", Text(TextId::kMsgBelowOne).c_str()},
-      {L"2147483648", L".", Text(TextId::kMsgTooLarge).c_str()},
-      {L"2147483647.5", L".", Text(TextId::kMsgTooLarge).c_str()}, {L"99999999999999999999", L".", Text(TextId::kMsgTooLarge).c_str()},
-      {L"", L".", Text(TextId::kMsgWrongType).c_str()}, {L"2.5", L",", Text(TextId::kMsgWrongType).c_str()}, {L"5", L"", Text(TextId::kMsgUnknownError).c_str()}};
+      {L"2.5", L".", nullptr}, {L"0.50001", L".", nullptr}, {L"0", L".", Text(kMsgBelowOne).c_str()},
+      {L"0.5", L".", Text(kMsgBelowOne).c_str()}, {L"0,5", L",", Text(kMsgBelowOne).c_str()},
+      {L"-2147483648", L".", Text(kMsgBelowOne).c_str()}, {L"-2147483648.5", L".", Text(kMsgBelowOne).c_str()},
+      {L"2147483648", L".", Text(kMsgTooLarge).c_str()},
+      {L"2147483647.5", L".", Text(kMsgTooLarge).c_str()}, {L"99999999999999999999", L".", Text(kMsgTooLarge).c_str()},
+      {L"", L".", Text(kMsgWrongType).c_str()}, {L"2.5", L",", Text(kMsgWrongType).c_str()}, {L"5", L"", Text(kMsgUnknownError).c_str()}};
   // clang-format on
   for (const auto& [text, separator, message] : rows) {
     Rig r;
     r.sys.separator = separator, r.c.TxtCount->SetText(text);
     bool cancel = false;
     r.form.TxtCount_Validate(cancel);
-    const bool unknown = message == Text(TextId::kMsgUnknownError).c_str();
+    const bool unknown = message == Text(kMsgUnknownError).c_str();
     EXPECT_EQ(cancel, message && !unknown) << text;
     EXPECT_EQ(r.sys.boxes, Shown(message, unknown ? kMbIconHand : kMbIconInformation, kMainTitle))
         << text;
@@ -71,15 +70,15 @@ TEST(CountDown, AModeEnablesItsInputSetStartsItAndCancelGivesTheInputsBack) {
   // minutes), the tick interval, and the box that Set shows instead of starting.
   // clang-format off
   const std::vector<std::tuple<std::wstring, const wchar_t*, bool, bool, int, const wchar_t*>> rows{
-      {Text(TextId::kModeFixedTime).c_str(), L"", true, false, 1000, nullptr},
-      {Text(TextId::kModeRelativeTime).c_str(), L"  ", false, true, 60000, nullptr},
-      {Text(TextId::kModeRelativeTime).c_str(), L"", false, true, 60000, Text(TextId::kMsgEnterTime).c_str()},
-      {kModeNone, L"5", false, false, 1000, Text(TextId::kMsgSelectFunction).c_str()},
-      {L"", L"5", false, false, 1000, Text(TextId::kMsgSelectFunction).c_str()}};
+      {Text(kModeFixedTime).c_str(), L"", true, false, 1000, nullptr},
+      {Text(kModeRelativeTime).c_str(), L"  ", false, true, 60000, nullptr},
+      {Text(kModeRelativeTime).c_str(), L"", false, true, 60000, Text(kMsgEnterTime).c_str()},
+      {kModeNone, L"5", false, false, 1000, Text(kMsgSelectFunction).c_str()},
+      {L"", L"5", false, false, 1000, Text(kMsgSelectFunction).c_str()}};
   // clang-format on
   for (const auto& [mode, minutes, picker, typing, interval, refusal] : rows) {
     Rig r;
-    r.Choose(Text(TextId::kModeFixedTime)), r.Choose(mode);
+    r.Choose(Text(kModeFixedTime)), r.Choose(mode);
     EXPECT_EQ((std::array{r.factory.picker.enabled, r.c.LblSaS[2]->Enabled(),
                           r.c.TxtCount->Enabled(), r.c.LblSaS[1]->Enabled()}),
               (std::array{picker, picker, typing, typing}))
@@ -92,16 +91,16 @@ TEST(CountDown, AModeEnablesItsInputSetStartsItAndCancelGivesTheInputsBack) {
     EXPECT_FALSE(r.c.CmbFunction->Enabled() || r.c.TxtCount->Enabled() || r.factory.picker.enabled);
     r.form.CmdSaS_Click(0);
     EXPECT_EQ(
-        (std::array{r.c.CmdSaS[0]->Text() == Text(TextId::kCaptionSet), r.factory.timer.enabled,
+        (std::array{r.c.CmdSaS[0]->Text() == Text(kCaptionSet), r.factory.timer.enabled,
                     r.c.CmbFunction->Enabled(), r.factory.picker.enabled, r.c.TxtCount->Enabled()}),
-        (std::array{true, false, true, mode == Text(TextId::kModeFixedTime),
-                    mode == Text(TextId::kModeRelativeTime)}));
+        (std::array{true, false, true, mode == Text(kModeFixedTime),
+                    mode == Text(kModeRelativeTime)}));
   }
   Rig r;  // without a timer from Windows, Set refuses and says why
-  r.factory.timer.refusesToRun = true, r.StartWith(Text(TextId::kModeRelativeTime), L"5");
-  EXPECT_EQ(r.sys.boxes, Shown(Text(TextId::kMsgNoTimer).c_str(), kMbIconHand, kMainTitle));
+  r.factory.timer.refusesToRun = true, r.StartWith(Text(kModeRelativeTime), L"5");
+  EXPECT_EQ(r.sys.boxes, Shown(Text(kMsgNoTimer).c_str(), kMbIconHand, kMainTitle));
   EXPECT_TRUE(!r.Running() && r.c.TxtCount->Enabled() &&
-              r.c.CmdSaS[0]->Text() == Text(TextId::kCaptionSet));
+              r.c.CmdSaS[0]->Text() == Text(kCaptionSet));
 }
 
 TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOffAMinuteAfterTheWarning) {
@@ -116,7 +115,7 @@ TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOffAMinuteAfterTh
   for (const auto& [minutes, after, fires] : rows) {
     Rig r;
     r.sys.now = DateTime::TimeOfDay(12, 0, 0);  // the picker's time: it must not count here
-    r.StartWith(Text(TextId::kModeRelativeTime), minutes);
+    r.StartWith(Text(kModeRelativeTime), minutes);
     // One warning with a minute left: at the start of what fires at the first tick.
     EXPECT_EQ(r.sys.balloons.size(), std::size_t(fires)) << minutes;
     r.form.TMCounter_Timer();
@@ -151,7 +150,7 @@ TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastItAndWarnsAMinute
   for (const auto& [target, start, ticks, firesAt, warnsAt] : rows) {
     Rig r;
     auto at = [](int second) { return DateTime{46000 + second / D, second % D}; };
-    r.Choose(Text(TextId::kModeFixedTime));
+    r.Choose(Text(kModeFixedTime));
     r.factory.picker.value = target, r.sys.now = at(start), r.form.CmdSaS_Click(0);
     int fired = -1, warned = r.sys.balloons.empty() ? kNever : kAtStart;
     for (int tick = 0; tick < std::ssize(ticks) && fired < 0; ++tick) {
@@ -168,7 +167,7 @@ TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastItAndWarnsAMinute
 TEST(CountDown, TheWarningIsACopyOfTheIconsRecordThatCancelTakesAwayAndARefusalIsLeftAlone) {
   Rig r;
   r.sys.failWith["Shell_NotifyIconA 1"] = {1460, true};  // the shell refuses every balloon
-  r.StartWith(Text(TextId::kModeRelativeTime), L"2"), r.form.TMCounter_Timer();
+  r.StartWith(Text(kModeRelativeTime), L"2"), r.form.TMCounter_Timer();
   EXPECT_TRUE(r.Running() && r.sys.boxes.empty());
   // Cancelled with a minute left, which takes the balloon away and warns no more; then started
   // again: a new count-down, warned at once.
@@ -177,8 +176,7 @@ TEST(CountDown, TheWarningIsACopyOfTheIconsRecordThatCancelTakesAwayAndARefusalI
   EXPECT_TRUE(r.Fired());
   std::vector<std::wstring> texts;
   for (const NotifyIconBalloon& balloon : r.sys.balloons) texts.push_back(balloon.szInfo.data());
-  EXPECT_EQ(texts, (std::vector<std::wstring>{Text(TextId::kMsgLastMinute),
-                                              Text(TextId::kMsgLastMinute)}));
+  EXPECT_EQ(texts, (std::vector<std::wstring>{Text(kMsgLastMinute), Text(kMsgLastMinute)}));
   const NotifyIconBalloon& shown = r.sys.balloons.at(0);
   EXPECT_EQ(std::tuple(shown.icon.cbSize, shown.icon.hWnd, shown.icon.uID, shown.icon.uFlags,
                        shown.dwInfoFlags, std::wstring(shown.szInfoTitle.data())),
@@ -215,7 +213,7 @@ TEST(Tray, MouseReportsAndMenuCommandsActOnTheWindowAndANewTaskbarGetsTheSameIco
   r.form.mpopabout_Click(), r.form.mpopabout_Click();
   EXPECT_TRUE(r.about.visible && r.about.loads == 1);
   // Idle with a minute in the box, the icon comes back without a warning.
-  r.Choose(Text(TextId::kModeRelativeTime)), r.log.clear(), r.form.TaskbarCreated(),
+  r.Choose(Text(kModeRelativeTime)), r.log.clear(), r.form.TaskbarCreated(),
       r.form.mpopexit_Click();
   EXPECT_EQ(r.log, (Log{"Shell_NotifyIconA 0", "Shell_NotifyIconA 2", "Form1.Unload"}));
   const NotifyIconRecord& record = r.sys.tray.at(1);  // added again as first filled
@@ -259,22 +257,22 @@ TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
   // clang-format off
   const std::vector<std::tuple<bool, const wchar_t*, const wchar_t*, bool, std::string, std::string,
                                const wchar_t*, std::string, std::string>> rows{
-      {false, Text(TextId::kModeRelativeTime).c_str(), L"45", false, "", "", nullptr, "45", quoted},
-      {false, Text(TextId::kModeRelativeTime).c_str(), L"45", true, "", "", Text(TextId::kMsgActiveCountDown).c_str(), "30", none},
-      {false, Text(TextId::kModeRelativeTime).c_str(), L"0", false, "", "", Text(TextId::kMsgSelectRelative).c_str(), "30", none},
-      {false, Text(TextId::kModeFixedTime).c_str(), L"45", false, "", "", Text(TextId::kMsgSelectRelative).c_str(), "30", none},
-      {false, Text(TextId::kModeRelativeTime).c_str(), L"45", false, kSettings, "", Text(TextId::kMsgLogonNotStored).c_str(), "30", none},
-      {false, Text(TextId::kModeRelativeTime).c_str(), L"45", false, kRun, "", Text(TextId::kMsgLogonNotStored).c_str(), "30", none},
-      {true, Text(TextId::kModeRelativeTime).c_str(), L"45", true, "", "", nullptr, "", ""},
-      {true, Text(TextId::kModeRelativeTime).c_str(), L"45", true, kSettings, "", Text(TextId::kMsgLogonNotCleared).c_str(), "30", kProgram},
-      {true, Text(TextId::kModeRelativeTime).c_str(), L"45", true, "", kSettings, nullptr, none, ""}};
+      {false, Text(kModeRelativeTime).c_str(), L"45", false, "", "", nullptr, "45", quoted},
+      {false, Text(kModeRelativeTime).c_str(), L"45", true, "", "", Text(kMsgActiveCountDown).c_str(), "30", none},
+      {false, Text(kModeRelativeTime).c_str(), L"0", false, "", "", Text(kMsgSelectRelative).c_str(), "30", none},
+      {false, Text(kModeFixedTime).c_str(), L"45", false, "", "", Text(kMsgSelectRelative).c_str(), "30", none},
+      {false, Text(kModeRelativeTime).c_str(), L"45", false, kSettings, "", Text(kMsgLogonNotStored).c_str(), "30", none},
+      {false, Text(kModeRelativeTime).c_str(), L"45", false, kRun, "", Text(kMsgLogonNotStored).c_str(), "30", none},
+      {true, Text(kModeRelativeTime).c_str(), L"45", true, "", "", nullptr, "", ""},
+      {true, Text(kModeRelativeTime).c_str(), L"45", true, kSettings, "", Text(kMsgLogonNotCleared).c_str(), "30", kProgram},
+      {true, Text(kModeRelativeTime).c_str(), L"45", true, "", kSettings, nullptr, none, ""}};
   // clang-format on
   for (const auto& [cancel, mode, minutes, running, denied, gone, box, minutesAfter, runAfter] :
        rows) {
     Rig r;
     r.registry.Put(kSettings, kMinutes, kRegSz, Sz("30"));
     if (cancel) r.registry.Put(kRun, "Duskfall", kRegSz, Sz(kProgram));
-    if (cancel) r.c.mpopdsk->SetText(Text(TextId::kMenuCancelDuskfall));
+    if (cancel) r.c.mpopdsk->SetText(Text(kMenuCancelDuskfall));
     r.registry.readOnly = {denied}, r.registry.keys.erase(gone);
     r.Choose(mode), r.c.TxtCount->SetText(minutes);
     if (running) r.form.CmdSaS_Click(0);
@@ -283,7 +281,7 @@ TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
     EXPECT_EQ(r.registry.Text(kSettings, kMinutes) + " " + r.registry.Text(kRun, "Duskfall"),
               minutesAfter + " " + runAfter);
     EXPECT_EQ(r.c.mpopdsk->Text(),
-              !box != cancel ? Text(TextId::kMenuCancelDuskfall) : Text(TextId::kMenuSetDuskfall));
+              !box != cancel ? Text(kMenuCancelDuskfall) : Text(kMenuSetDuskfall));
     EXPECT_EQ(r.Running(), !cancel && (!box || running));
     EXPECT_EQ(r.self.visible, cancel);
     for (const std::string& call : r.log) {  // read rights, or the full specific rights
@@ -344,9 +342,8 @@ TEST(AboutWindow, ShowsTitleAndVersionStartsSystemInformationOrSaysItCannotAndOk
     FrmAbout about(r.about, {r.c.LblSaS[0], r.c.LblSaS[1]}, {r.registry, r.sys}, r.sys, r.sys);
     r.about.Load(), about.Form_Load(), about.cmdSysInfo_Click();
     EXPECT_EQ(r.log, started);
-    EXPECT_EQ(r.sys.boxes,
-              Shown(unavailable ? Text(TextId::kMsgSysInfoUnavailable).c_str() : nullptr, kMbOk,
-                    kAppTitle));
+    EXPECT_EQ(r.sys.boxes, Shown(unavailable ? Text(kMsgSysInfoUnavailable).c_str() : nullptr,
+                                 kMbOk, kAppTitle));
     EXPECT_EQ(r.about.caption + L"|" + r.c.LblSaS[0]->Text() + L"|" + r.c.LblSaS[1]->Text(),
               L"About Duskfall|Duskfall|Version 1.0.2");
     about.cmdOK_Click();
@@ -362,7 +359,7 @@ TEST(Tray, TheTipTellsTheMomentAndAWarningHeldBackOrClickedWithoutTheForegroundS
   // The tip; at the tick that leaves half a minute, the tip, the warning and the window with it.
   // The warning clicked, the window comes up without the focus; cancelled, the icon goes and
   // comes back, and a toast filed away with it.
-  r.StartWith(Text(TextId::kModeRelativeTime), L"1.5");
+  r.StartWith(Text(kModeRelativeTime), L"1.5");
   r.form.TMCounter_Timer();
   r.form.Form_MouseMove(0, 0, 1029 * 15.0, 0);
   r.form.CmdSaS_Click(0);
@@ -370,9 +367,9 @@ TEST(Tray, TheTipTellsTheMomentAndAWarningHeldBackOrClickedWithoutTheForegroundS
             (Log{"Shell_NotifyIconA 1", "Shell_NotifyIconA 1", "Shell_NotifyIconA 1",
                  "Form1.ShowOnTopWithoutFocus", "Form1.SetState 0", "Form1.SetForeground",
                  "Form1.ShowOnTopWithoutFocus", "Shell_NotifyIconA 2", "Shell_NotifyIconA 0"}));
-  r.StartWith(Text(TextId::kModeRelativeTime),
+  r.StartWith(Text(kModeRelativeTime),
               L"-5");  // never fires: no moment to tell, nor a title to ask
-  r.Choose(Text(TextId::kModeFixedTime));
+  r.Choose(Text(kModeFixedTime));
   r.factory.picker.value = DateTime::TimeOfDay(23, 30, 0);  // the fake writes its second
   r.form.CmdSaS_Click(0);  // -5 cancelled; then 23:30 started, and cancelled before its warning
   r.form.CmdSaS_Click(0);
