@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/main_window.h"
+#include "tray/tray_icon.h"
 
 namespace duskfall {
 
@@ -15,15 +16,18 @@ constexpr int kNinBalloonUserClick = 1029;  // WM_USER + 5
 
 }  // namespace
 
+std::int32_t TrayMessage(double x, double twipsPerPixel) {
+  if (!(twipsPerPixel > 0.0)) return 0;
+  const double pixels = std::nearbyint(x / twipsPerPixel);
+  if (!std::isfinite(pixels) || pixels < INT32_MIN || pixels > INT32_MAX) return 0;
+  return static_cast<std::int32_t>(pixels);
+}
+
 void Form1::Form_MouseMove(int /*button*/, int /*shift*/, double x, double y) {
   // The tray reports its mouse message in X. A move at the pointer's own position is the pointer
   // crossing the window, which must not act as a tray click.
   if (menuHost_.PointerPosition() == TwipsPoint{x, y}) return;
-  const double twipsPerPixel = s_.system.TwipsPerPixelX();
-  if (!(twipsPerPixel > 0.0)) return;
-  const double pixels = std::nearbyint(x / twipsPerPixel);
-  if (!std::isfinite(pixels) || pixels < INT32_MIN || pixels > INT32_MAX) return;
-  switch (static_cast<std::int32_t>(pixels)) {
+  switch (TrayMessage(x, s_.system.TwipsPerPixelX())) {
     case kWmLButtonUp:
     case kWmLButtonDblClk:
       Restore();

@@ -23,4 +23,9 @@ void FillTrayIconData(NotifyIconRecord& record, std::uintptr_t window, std::uint
 // The tip field: the text left-aligned, one NUL, then blanks; a longer text is cut at 63.
 void PutTip(NotifyIconRecord& record, std::wstring_view tip);
 
+// The mouse message that the icon's callback reports in a mouse move's X, given in twips: X in
+// pixels, rounded. 0 (no message) for what cannot be one: anything else may be posted to the
+// window.
+std::int32_t TrayMessage(double x, double twipsPerPixel);
+
 }  // namespace duskfall

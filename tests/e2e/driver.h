@@ -250,13 +250,16 @@ class Program {
                  reinterpret_cast<LPARAM>(list));
   }
   // Sends a message whose lParam points to the data, which Wine does not carry across
-  // processes (a picker's time, a suggested rectangle): it is put in the program's own memory.
+  // processes (a picker's time, a suggested rectangle): it is put in the program's own memory,
+  // and returned as the program left it.
   template <typename Data>
-  void SendWithData(HWND window, UINT message, WPARAM wParam, const Data& data) const {
+  Data SendWithData(HWND window, UINT message, WPARAM wParam, Data data) const {
     void* remote = VirtualAllocEx(process_, nullptr, sizeof data, MEM_COMMIT, PAGE_READWRITE);
     WriteProcessMemory(process_, remote, &data, sizeof data, nullptr);
     SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process_, remote, &data, sizeof data, nullptr);
     VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
+    return data;
   }
   void Minimise() const {
     PostMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);

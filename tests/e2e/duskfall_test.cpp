@@ -290,10 +290,14 @@ TEST(PowerOff, ArmedAFewSecondsAheadAndTheTaskbarRestarted) {
   SYSTEMTIME now{};
   GetLocalTime(&now);
   const int seconds = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + 5) % 86400;
-  const SYSTEMTIME target{
-      1899, 12, 0, 30, WORD(seconds / 3600), WORD(seconds / 60 % 60), WORD(seconds % 60), 0};
-  program.SendWithData(Child(program.Window(), DATETIMEPICK_CLASSW), DTM_SETSYSTEMTIME, GDT_VALID,
-                       target);
+  // Only the time fields change, as a user sets them: the date part stays what the program put
+  // in the picker.
+  const HWND picker = Child(program.Window(), DATETIMEPICK_CLASSW);
+  SYSTEMTIME target = program.SendWithData(picker, DTM_GETSYSTEMTIME, 0, SYSTEMTIME{});
+  target.wHour = WORD(seconds / 3600);
+  target.wMinute = WORD(seconds / 60 % 60);
+  target.wSecond = WORD(seconds % 60);
+  program.SendWithData(picker, DTM_SETSYSTEMTIME, GDT_VALID, target);
   PostMessageW(program.Button(kCaptionSet), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
   // The shell forgets the icon, as when Explorer restarts, then announces its new taskbar: the

@@ -69,7 +69,8 @@ struct FakeRegistry : RegistryApi {
     const auto& [stored, bytes] = keys[path][Lower(name)];
     const bool fits = data == nullptr || *size >= bytes.size();
     if (data != nullptr && fits) std::copy(bytes.begin(), bytes.end(), data);
-    *type = stored, *size = static_cast<std::uint32_t>(bytes.size());
+    *type = stored;
+    *size = static_cast<std::uint32_t>(bytes.size());
     return fits ? kErrorSuccess : kErrorMoreData;
   }
   std::int32_t RegSetValueExA(RegKey key, const std::string& name, std::uint32_t type,
@@ -100,7 +101,8 @@ struct FakeRegistry : RegistryApi {
     if (log != nullptr) log->push_back(call + (" " + Lower(key)) + " " + std::to_string(access));
     *result = 0;
     if (readOnly.count(Lower(key)) && (access & ~kKeyRead)) return kErrorAccessDenied;
-    handles[*result = 0x1000 + 4 * ++opened] = {Lower(key), access};
+    *result = 0x1000 + 4 * ++opened;
+    handles[*result] = {Lower(key), access};
     return kErrorSuccess;
   }
 };
@@ -114,11 +116,13 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
   std::vector<NotifyIconRecord> tray;
   std::vector<NotifyIconBalloon> balloons;
   std::map<std::string, std::pair<std::uint32_t, bool>> failWith;  // call: error left, fails
-  std::uint32_t lastError = 0, version = 0x23F00206;               // NT: bit 31 clear
+  std::uint32_t lastError = 0;
+  std::uint32_t version = 0x23F00206;  // NT: bit 31 clear
   DateTime now;
   std::wstring separator = L".";
   double twipsPerPixel = 15;
-  std::set<std::wstring> startable, files;
+  std::set<std::wstring> startable;
+  std::set<std::wstring> files;
   TwipsPoint pointer;
   Elevation elevation = Elevation::kFull;
   std::optional<std::uint32_t> elevatedExit;  // none: the user refused
@@ -148,11 +152,13 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
   std::uint32_t GetLastError() override { return lastError; }
   SysHandle GetCurrentProcess() override { return Step("GetCurrentProcess") ? 0x99 : 0; }
   bool OpenProcessToken(SysHandle process, std::uint32_t access, SysHandle* token) override {
-    return (*token = Step("OpenProcessToken", process, access) ? 0x44 : 0) != 0;
+    *token = Step("OpenProcessToken", process, access) ? 0x44 : 0;
+    return *token != 0;
   }
   bool LookupPrivilegeValueA(const std::string& system, const std::string& name,
                              Luid* luid) override {
-    return *luid = Luid{0x13, 0}, Step(("LookupPrivilegeValueA '" + system + "' " + name).c_str());
+    *luid = Luid{0x13, 0};
+    return Step(("LookupPrivilegeValueA '" + system + "' " + name).c_str());
   }
   bool AdjustTokenPrivileges(SysHandle token, bool disableAll, const TokenPrivileges& state,
                              std::uint32_t length, TokenPrivileges*, std::uint32_t*) override {
@@ -199,7 +205,8 @@ struct FakeControl : ListControl, Timer {
   explicit FakeControl(Log& shared) : log(shared) {}
   Log& log;
   std::wstring text;
-  bool enabled = true, refusesToRun = false;  // the latter: a timer Windows would not give
+  bool enabled = true;
+  bool refusesToRun = false;  // a timer Windows would not give
   std::uint32_t interval = 0;
   std::vector<std::wstring> items;
   std::wstring Text() const override { return text; }
@@ -212,9 +219,14 @@ struct FakeControl : ListControl, Timer {
   bool Enabled() const override { return enabled; }
   void SetEnabled(bool value) override { enabled = value && !refusesToRun; }
   void SetFocus() override { log.push_back("SetFocus " + std::string(text.begin(), text.end())); }
-  void Clear() override { items.clear(), text.clear(), log.push_back("Clear"); }
+  void Clear() override {
+    items.clear();
+    text.clear();
+    log.push_back("Clear");
+  }
   void AddItem(const std::wstring& item) override {
-    items.push_back(item), log.push_back("AddItem " + std::string(item.begin(), item.end()));
+    items.push_back(item);
+    log.push_back("AddItem " + std::string(item.begin(), item.end()));
   }
   int ItemCount() const override { return static_cast<int>(items.size()); }
   std::wstring Item(int position) const override { return items.at(position); }
@@ -239,22 +251,31 @@ struct FakeWindow : FormWindow {
   FakeWindow(const char* windowName, Log& shared) : name(windowName), log(shared) {}
   std::string name;
   Log& log;
-  bool loaded = true, visible = false;
+  bool loaded = true;
+  bool visible = false;
   int loads = 0;
   WindowState state = WindowState::kNormal;
   std::wstring caption;
   bool cancel = false;  // the flag handed to the unload handler
   std::function<void(bool&)> onUnload = [](bool&) {};
-  void Load() override { loaded = true, ++loads; }
-  void Show() override { visible = true, Note("Show"); }
-  void Hide() override { visible = false, Note("Hide"); }
+  void Load() override {
+    loaded = true;
+    ++loads;
+  }
+  void Show() override { Note("Show", true); }
+  void Hide() override { Note("Hide", false); }
   void Refresh() override { Note("Refresh"); }
-  void Unload() override { onUnload(cancel), loaded = visible = false, Note("Unload"); }
+  void Unload() override {
+    onUnload(cancel);
+    loaded = false;
+    Note("Unload", false);
+  }
   bool Loaded() const override { return loaded; }
   bool Visible() const override { return visible; }
   WindowState State() const override { return state; }
   void SetState(WindowState to) override {
-    state = to, Note("SetState " + std::to_string(int(to)));
+    state = to;
+    Note("SetState " + std::to_string(int(to)));
   }
   bool SetForeground() override {
     Note("SetForeground");
@@ -265,11 +286,13 @@ struct FakeWindow : FormWindow {
   std::uintptr_t Handle() const override { return 0x1234; }
   std::uintptr_t IconHandle() const override { return 0x5678; }
   void Note(const std::string& what) { log.push_back(name + "." + what); }
-  bool refusesForeground = false;  // Windows' foreground lock
-  void ShowOnTopWithoutFocus() override {
-    visible = true;
-    Note("ShowOnTopWithoutFocus");
+  // A call that shows or hides the window.
+  void Note(const std::string& what, bool shown) {
+    visible = shown;
+    Note(what);
   }
+  bool refusesForeground = false;  // Windows' foreground lock
+  void ShowOnTopWithoutFocus() override { Note("ShowOnTopWithoutFocus", true); }
 };
 
 // Form1's controls as fakes, made by the builder the real window uses.

@@ -1,18 +1,18 @@
-// The arguments of a copy that runs as administrator, split at each newline, with a period or
-// (first byte odd) a comma as the separator: nothing but one request in exactly one of its
-// forms is taken.
+// The arguments of a copy that runs as administrator, any text (fuzz_input.h) split at each
+// newline: nothing but one request in exactly one of its forms is taken.
 #include <cstdlib>
 
 #include "text/minutes_conversion.h"
+#include "fuzz/fuzz_input.h"
 #include "settings/elevated_request.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace duskfall;
-  const std::wstring separator = size > 0 && data[0] % 2 ? L"," : L".";
+  const auto [separator, text] = testing::ReadFuzzText(data, size);
   std::vector<std::wstring> a(1);
-  for (std::size_t i = 1; i < size; ++i) {
-    if (data[i] == '\n') a.emplace_back();
-    if (data[i] != '\n') a.back().push_back(data[i]);
+  for (const wchar_t c : text) {
+    if (c == L'\n') a.emplace_back();
+    if (c != L'\n') a.back().push_back(c);
   }
   const StartArguments start = ReadStartArguments(a, separator);
   // A request taken is exactly the switch, the verb and, for "set" only, minutes that the menu

@@ -1,17 +1,17 @@
-// The minutes box's two readings of a whole text, with a period or (first byte odd) a comma as
-// the separator: both take the same texts as numbers, the integer is the number rounded, and
-// only numbers that round outside 32 bits are out of range.
+// The minutes box's two readings of a whole text with any separator (fuzz_input.h): both take the
+// same texts as numbers, the integer is the number rounded, and only numbers that round outside 32
+// bits are out of range.
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
 #include "text/minutes_conversion.h"
+#include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using duskfall::ConversionError;
-  if (size == 0) return 0;
-  const std::wstring text(data + 1, data + size);
-  const std::wstring separator = data[0] % 2 ? L"," : L".";
+  const auto [separator, text] = duskfall::testing::ReadFuzzText(data, size);
+  if (separator.empty()) return 0;  // no locale: refused before any reading
   const duskfall::ConversionResult result = duskfall::ConvertToInt32(text, separator);
   const std::optional<double> number = duskfall::ParseLocaleNumber(text, separator);
   if (number.has_value() != (result.error != ConversionError::kNotANumber) ||

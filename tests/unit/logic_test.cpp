@@ -21,7 +21,9 @@ TEST(StartUp, RunsItsStepsInOrderAndStoredMinutesResumeTheCountDownBehindTheTray
                  "AddItem Relative Time", "RegOpenKeyExA " + kSettings + " 131097", "RegCloseKey"};
   // The stored value's type and text, whether its key may only be read; the minutes resumed.
   const std::vector<std::tuple<std::uint32_t, std::string, bool, const wchar_t*>> rows{
-      {kRegSz, "15", true, L"15"}, {kRegSz, "1", false, L"1"}, {kRegSz, "", false, nullptr},
+      {kRegSz, "15", true, L"15"},
+      {kRegSz, "1", false, L"1"},
+      {kRegSz, "", false, nullptr},
       {kRegBinary, "15", false, nullptr}};
   // clang-format on
   for (const auto& [type, data, readOnly, resumed] : rows) {
@@ -45,17 +47,24 @@ TEST(StartUp, RunsItsStepsInOrderAndStoredMinutesResumeTheCountDownBehindTheTray
 TEST(MinutesValidation, KeepsTheFocusUntilTheBoxHoldsAWholeNumberFromOne) {
   // clang-format off
   const std::vector<std::tuple<const wchar_t*, const wchar_t*, const wchar_t*>> rows{
-      {L"1", L".", nullptr}, {L"\t7 ", L".", nullptr}, {L"2147483647", L".", nullptr},
-      {L"2.5", L".", nullptr}, {L"0.50001", L".", nullptr}, {L"0", L".", Text(kMsgBelowOne).c_str()},
-      {L"0.5", L".", Text(kMsgBelowOne).c_str()}, {L"0,5", L",", Text(kMsgBelowOne).c_str()},
-      {L"-2147483648", L".", Text(kMsgBelowOne).c_str()}, {L"-2147483648.5", L".", Text(kMsgBelowOne).c_str()},
+      {L"\t7 ", L".", nullptr},
+      {L"2147483647", L".", nullptr},
+      {L"0.50001", L".", nullptr},
+      {L"0", L".", Text(kMsgBelowOne).c_str()},
+      {L"0.5", L".", Text(kMsgBelowOne).c_str()},
+      {L"0,5", L",", Text(kMsgBelowOne).c_str()},
+      {L"-2147483648.5", L".", Text(kMsgBelowOne).c_str()},
       {L"2147483648", L".", Text(kMsgTooLarge).c_str()},
-      {L"2147483647.5", L".", Text(kMsgTooLarge).c_str()}, {L"99999999999999999999", L".", Text(kMsgTooLarge).c_str()},
-      {L"", L".", Text(kMsgWrongType).c_str()}, {L"2.5", L",", Text(kMsgWrongType).c_str()}, {L"5", L"", Text(kMsgUnknownError).c_str()}};
+      {L"2147483647.5", L".", Text(kMsgTooLarge).c_str()},
+      {L"99999999999999999999", L".", Text(kMsgTooLarge).c_str()},
+      {L"", L".", Text(kMsgWrongType).c_str()},
+      {L"2.5", L",", Text(kMsgWrongType).c_str()},
+      {L"5", L"", Text(kMsgUnknownError).c_str()}};
   // clang-format on
   for (const auto& [text, separator, message] : rows) {
     Rig r;
-    r.sys.separator = separator, r.c.TxtCount->SetText(text);
+    r.sys.separator = separator;
+    r.c.TxtCount->SetText(text);
     bool cancel = false;
     r.form.TxtCount_Validate(cancel);
     const bool unknown = message == Text(kMsgUnknownError).c_str();
@@ -78,13 +87,16 @@ TEST(CountDown, AModeEnablesItsInputSetStartsItAndCancelGivesTheInputsBack) {
   // clang-format on
   for (const auto& [mode, minutes, picker, typing, interval, refusal] : rows) {
     Rig r;
-    r.Choose(Text(kModeFixedTime)), r.Choose(mode);
+    r.Choose(Text(kModeFixedTime));
+    r.Choose(mode);
     EXPECT_EQ((std::array{r.factory.picker.enabled, r.c.LblSaS[2]->Enabled(),
                           r.c.TxtCount->Enabled(), r.c.LblSaS[1]->Enabled()}),
               (std::array{picker, picker, typing, typing}))
         << mode;
     EXPECT_EQ(r.factory.timer.interval, interval);
-    r.c.TxtCount->SetText(minutes), r.form.CmdSaS_Click(0), r.form.CmdSaS_Click(2);  // no such
+    r.c.TxtCount->SetText(minutes);
+    r.form.CmdSaS_Click(0);
+    r.form.CmdSaS_Click(2);  // no such button
     EXPECT_EQ(r.sys.boxes, Shown(refusal, kMbIconInformation, kMainTitle));
     EXPECT_EQ(r.Running(), !refusal);
     if (refusal) continue;
@@ -97,7 +109,8 @@ TEST(CountDown, AModeEnablesItsInputSetStartsItAndCancelGivesTheInputsBack) {
                     mode == Text(kModeRelativeTime)}));
   }
   Rig r;  // without a timer from Windows, Set refuses and says why
-  r.factory.timer.refusesToRun = true, r.StartWith(Text(kModeRelativeTime), L"5");
+  r.factory.timer.refusesToRun = true;
+  r.StartWith(Text(kModeRelativeTime), L"5");
   EXPECT_EQ(r.sys.boxes, Shown(Text(kMsgNoTimer).c_str(), kMbIconHand, kMainTitle));
   EXPECT_TRUE(!r.Running() && r.c.TxtCount->Enabled() &&
               r.c.CmdSaS[0]->Text() == Text(kCaptionSet));
@@ -106,10 +119,16 @@ TEST(CountDown, AModeEnablesItsInputSetStartsItAndCancelGivesTheInputsBack) {
 TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOffAMinuteAfterTheWarning) {
   // clang-format off
   const std::vector<std::tuple<const wchar_t*, const wchar_t*, bool>> rows{
-      {L"1", L"0", true}, {L"3", L"2", false}, {L"2.5", L"1.5", false}, {L"0.5", L"0", true},
-      {L"0", L"0", true}, {L"abc", L"abc", true}, {L"-5", L"-5", false}, {L"12abc", L"11", false},
-      {L"1\n0", L"9", false}, {L"2,5", L"1", false}, {L"2.3", L"1.3", false},
-      {L"1.9999999999999998", L"1", false}, {L"25e-1", L"1.5", false}, {L"0.05e2", L"4", false},
+      {L"1", L"0", true},
+      {L"0.5", L"0", true},
+      {L"abc", L"abc", true},
+      {L"-5", L"-5", false},
+      {L"1\n0", L"9", false},
+      {L"2,5", L"1", false},
+      {L"2.3", L"1.3", false},
+      {L"1.9999999999999998", L"1", false},
+      {L"25e-1", L"1.5", false},
+      {L"0.05e2", L"4", false},
       {L"12345678901234567890123", L"12345678901234600000000", false}};
   // clang-format on
   for (const auto& [minutes, after, fires] : rows) {
@@ -126,15 +145,17 @@ TEST(CountDown, EachRelativeTickTakesAMinuteOffAndTheLastPowersOffAMinuteAfterTh
 }
 
 // When the last minute's warning went out: at the start, at a tick (its index), or never.
-constexpr int kAtStart = -1, kNever = -2;
+constexpr int kAtStart = -1;
+constexpr int kNever = -2;
 
 TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastItAndWarnsAMinuteBefore) {
-  constexpr int H = 3600, D = 86400, kNoon = 12 * H;
+  constexpr int H = 3600;
+  constexpr int D = 86400;
+  constexpr int kNoon = 12 * H;
   // Target, start and ticks in seconds from the first day's midnight; the ticks that fire and
   // that warn.
   // clang-format off
   const std::vector<std::tuple<DateTime, int, std::vector<int>, int, int>> rows{
-      {{0, kNoon}, kNoon - 3, {kNoon - 2, kNoon - 1, kNoon}, 2, kAtStart},  // on the second
       {{0, 8 * H}, 9 * H, {9 * H + 1, D + 8 * H}, 1, kNever},             // past: tomorrow
       {{0, kNoon}, kNoon - 70, {kNoon - 10, kNoon + 10}, 1, 0},  // late: passed since the last
       {{0, 0}, D - 2, {D + 1}, 0, kAtStart},             // midnight
@@ -151,10 +172,14 @@ TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastItAndWarnsAMinute
     Rig r;
     auto at = [](int second) { return DateTime{46000 + second / D, second % D}; };
     r.Choose(Text(kModeFixedTime));
-    r.factory.picker.value = target, r.sys.now = at(start), r.form.CmdSaS_Click(0);
-    int fired = -1, warned = r.sys.balloons.empty() ? kNever : kAtStart;
+    r.factory.picker.value = target;
+    r.sys.now = at(start);
+    r.form.CmdSaS_Click(0);
+    int fired = -1;
+    int warned = r.sys.balloons.empty() ? kNever : kAtStart;
     for (int tick = 0; tick < std::ssize(ticks) && fired < 0; ++tick) {
-      r.sys.now = at(ticks[tick]), r.form.TMCounter_Timer();
+      r.sys.now = at(ticks[tick]);
+      r.form.TMCounter_Timer();
       if (r.Fired()) fired = tick;
       if (warned == kNever && !r.sys.balloons.empty()) warned = tick;
     }
@@ -167,12 +192,14 @@ TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastItAndWarnsAMinute
 TEST(CountDown, TheWarningIsACopyOfTheIconsRecordThatCancelTakesAwayAndARefusalIsLeftAlone) {
   Rig r;
   r.sys.failWith["Shell_NotifyIconA 1"] = {1460, true};  // the shell refuses every balloon
-  r.StartWith(Text(kModeRelativeTime), L"2"), r.form.TMCounter_Timer();
+  r.StartWith(Text(kModeRelativeTime), L"2");
+  r.form.TMCounter_Timer();
   EXPECT_TRUE(r.Running() && r.sys.boxes.empty());
   // Cancelled with a minute left, which takes the balloon away and warns no more; then started
   // again: a new count-down, warned at once.
   r.form.CmdSaS_Click(0);
-  r.form.CmdSaS_Click(0), r.form.TMCounter_Timer();
+  r.form.CmdSaS_Click(0);
+  r.form.TMCounter_Timer();
   EXPECT_TRUE(r.Fired());
   std::vector<std::wstring> texts;
   for (const NotifyIconBalloon& balloon : r.sys.balloons) texts.push_back(balloon.szInfo.data());
@@ -192,14 +219,23 @@ TEST(Tray, MouseReportsAndMenuCommandsActOnTheWindowAndANewTaskbarGetsTheSameIco
   balloonClick.push_back("SetFocus Set");  // the first button, which reads Cancel while counting
   // clang-format off
   const std::vector<std::tuple<double, double, TwipsPoint, Log>> rows{
-      {514, 15, {}, restore}, {515, 15, {}, restore}, {513.6, 15, {}, restore},
-      {517, 15, {}, menu}, {517, 1440.0 / 168, {}, menu}, {512, 15, {}, {}}, {513, 15, {}, {}},
-      {516, 15, {}, {}}, {1e300, 15, {}, {}}, {517, 15, {7755, 0}, {}},
-      {1029, 15, {}, balloonClick}, {1028, 15, {}, {}}};
+      {514, 15, {}, restore},
+      {515, 15, {}, restore},
+      {513.6, 15, {}, restore},
+      {517, 15, {}, menu},
+      {517, 1440.0 / 168, {}, menu},
+      {512, 15, {}, {}},
+      {513, 15, {}, {}},
+      {516, 15, {}, {}},
+      {1e300, 15, {}, {}},
+      {517, 15, {7755, 0}, {}},
+      {1029, 15, {}, balloonClick},
+      {1028, 15, {}, {}}};
   // clang-format on
   for (const auto& [pixels, twipsPerPixel, pointer, log] : rows) {
     Rig r;
-    r.sys.twipsPerPixel = twipsPerPixel, r.sys.pointer = pointer;
+    r.sys.twipsPerPixel = twipsPerPixel;
+    r.sys.pointer = pointer;
     r.form.Form_MouseMove(0, 0, pixels * twipsPerPixel, 0);
     EXPECT_EQ(r.log, log) << pixels;
   }
@@ -207,14 +243,18 @@ TEST(Tray, MouseReportsAndMenuCommandsActOnTheWindowAndANewTaskbarGetsTheSameIco
   Rig r;
   for (WindowState state :
        {WindowState::kNormal, WindowState::kMaximized, WindowState::kMinimized}) {
-    r.self.state = state, r.form.Form_Resize();
+    r.self.state = state;
+    r.form.Form_Resize();
     EXPECT_EQ(r.self.visible, state != WindowState::kMinimized);
   }
-  r.form.mpopabout_Click(), r.form.mpopabout_Click();
+  r.form.mpopabout_Click();
+  r.form.mpopabout_Click();
   EXPECT_TRUE(r.about.visible && r.about.loads == 1);
   // Idle with a minute in the box, the icon comes back without a warning.
-  r.Choose(Text(kModeRelativeTime)), r.log.clear(), r.form.TaskbarCreated(),
-      r.form.mpopexit_Click();
+  r.Choose(Text(kModeRelativeTime));
+  r.log.clear();
+  r.form.TaskbarCreated();
+  r.form.mpopexit_Click();
   EXPECT_EQ(r.log, (Log{"Shell_NotifyIconA 0", "Shell_NotifyIconA 2", "Form1.Unload"}));
   const NotifyIconRecord& record = r.sys.tray.at(1);  // added again as first filled
   EXPECT_EQ(std::pair(record.hWnd, record.hIcon), std::pair(r.self.Handle(), r.self.IconHandle()));
@@ -225,15 +265,20 @@ TEST(Tray, ARefusedIconIsOfferedAgainUntilTheShellHasItAndALogonWarningWaitsForI
   Rig r(false);
   r.registry.Put(kSettings, kMinutes, kRegSz, Sz("1"));  // resumed in its last minute
   r.sys.failWith["Shell_NotifyIconA"] = {1460, true};    // the shell does not answer in time
-  r.Start(), r.form.TrayRetry_Timer();
+  r.Start();
+  r.form.TrayRetry_Timer();
   EXPECT_TRUE(r.trayRetry.enabled && r.trayRetry.interval == 5000 && r.sys.balloons.empty());
-  r.sys.failWith.clear(), r.form.TrayRetry_Timer();
+  r.sys.failWith.clear();
+  r.form.TrayRetry_Timer();
   EXPECT_TRUE(!r.trayRetry.enabled && r.sys.balloons.size() == 1);
-  r.sys.failWith["Shell_NotifyIconA"] = {1460, true}, r.form.TaskbarCreated();
+  r.sys.failWith["Shell_NotifyIconA"] = {1460, true};
+  r.form.TaskbarCreated();
   EXPECT_TRUE(r.trayRetry.enabled);
   // An add that timed out may still have reached the shell: then only a modify succeeds, and the
   // count-down's tip, which the record's title replaced, goes again.
-  r.sys.failWith = {{"Shell_NotifyIconA 0", {1460, true}}}, r.log.clear(), r.form.TrayRetry_Timer();
+  r.sys.failWith = {{"Shell_NotifyIconA 0", {1460, true}}};
+  r.log.clear();
+  r.form.TrayRetry_Timer();
   EXPECT_EQ(r.log, (Log{"Shell_NotifyIconA 0", "Shell_NotifyIconA 1", "Shell_NotifyIconA 1"}));
   EXPECT_FALSE(r.trayRetry.enabled);
 }
@@ -251,7 +296,8 @@ TEST(ContrastColors, HighContrastTakesTheThemesColorsAndTheNormalLookKeepsItsOwn
 }
 
 TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
-  const std::string quoted = '"' + kProgram + '"', none = "-";
+  const std::string quoted = '"' + kProgram + '"';
+  const std::string none = "-";
   // Cancel (the menu offers it), mode, minutes, running, a read-only key, a missing key; the
   // box, and the minutes and Run command stored afterwards.
   // clang-format off
@@ -273,10 +319,12 @@ TEST(LogonSetting, StoresMinutesAndRunCommandTogetherOrNotAtAll) {
     r.registry.Put(kSettings, kMinutes, kRegSz, Sz("30"));
     if (cancel) r.registry.Put(kRun, "Duskfall", kRegSz, Sz(kProgram));
     if (cancel) r.c.mpopdsk->SetText(Text(kMenuCancelDuskfall));
-    r.registry.readOnly = {denied}, r.registry.keys.erase(gone);
-    r.Choose(mode), r.c.TxtCount->SetText(minutes);
+    r.registry.readOnly = {denied};
+    r.registry.keys.erase(gone);
+    r.Choose(mode, minutes);
     if (running) r.form.CmdSaS_Click(0);
-    r.self.Hide(), r.form.mpopdsk_Click();
+    r.self.Hide();
+    r.form.mpopdsk_Click();
     EXPECT_EQ(r.sys.boxes, Shown(box, kMbIconInformation, kMainTitle)) << minutes;
     EXPECT_EQ(r.registry.Text(kSettings, kMinutes) + " " + r.registry.Text(kRun, "Duskfall"),
               minutesAfter + " " + runAfter);
@@ -330,7 +378,8 @@ TEST(AboutWindow, ShowsTitleAndVersionStartsSystemInformationOrSaysItCannotAndOk
       {"C:\\T\\m.exe", true, {"StartProgram C:\\T\\m.exe"}, false},
       {"C:\\Gone.exe", true, {"StartProgram C:\\Gone.exe"}, true},
       {nullptr, true, {"StartProgram C:\\T\\MSINFO32.EXE"}, false},
-      {nullptr, false, {}, true}, {"", true, {}, true}};
+      {nullptr, false, {}, true},
+      {"", true, {}, true}};
   // clang-format on
   for (const auto& [path, inFolder, started, unavailable] : rows) {
     Rig r;
@@ -338,9 +387,12 @@ TEST(AboutWindow, ShowsTitleAndVersionStartsSystemInformationOrSaysItCannotAndOk
     if (path) r.registry.Put("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", kRegSz, data);
     r.registry.Put("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", kRegSz, Sz("C:\\T"));
     if (inFolder) r.sys.files = {L"C:\\T\\MSINFO32.EXE"};
-    r.sys.startable = {L"C:\\T\\m.exe", L"C:\\T\\MSINFO32.EXE"}, r.registry.log = nullptr;
+    r.sys.startable = {L"C:\\T\\m.exe", L"C:\\T\\MSINFO32.EXE"};
+    r.registry.log = nullptr;
     FrmAbout about(r.about, {r.c.LblSaS[0], r.c.LblSaS[1]}, {r.registry, r.sys}, r.sys, r.sys);
-    r.about.Load(), about.Form_Load(), about.cmdSysInfo_Click();
+    r.about.Load();
+    about.Form_Load();
+    about.cmdSysInfo_Click();
     EXPECT_EQ(r.log, started);
     EXPECT_EQ(r.sys.boxes, Shown(unavailable ? Text(kMsgSysInfoUnavailable).c_str() : nullptr,
                                  kMbOk, kAppTitle));
