@@ -199,6 +199,11 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_ACTIVATE:
       focus_.OnActivate(window_, wParam);
+      // Only the foreground counts: a window shown without activation may still become its
+      // thread's active one, with the user's keys going elsewhere.
+      if (LOWORD(wParam) != WA_INACTIVE && GetForegroundWindow() == window_ && form_ != nullptr) {
+        form_->Form_Activate();
+      }
       return 0;
     case WM_DPICHANGED:
       TakeSuggestedRect(window_, lParam);

@@ -136,13 +136,13 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     return std::wstring(data, data + bytes.size());
   }
-  bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconRecord& record) override {
+  bool Shell_NotifyIconW(std::uint32_t message, const NotifyIconRecord& record) override {
     tray.push_back(record);
-    return Step("Shell_NotifyIconA", message);
+    return Step("Shell_NotifyIconW", message);
   }
-  bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconBalloon& balloon) override {
+  bool Shell_NotifyIconW(std::uint32_t message, const NotifyIconBalloon& balloon) override {
     balloons.push_back(balloon);
-    return Step("Shell_NotifyIconA", message);
+    return Step("Shell_NotifyIconW", message);
   }
   void SetLastError(std::uint32_t error) override { lastError = error; }
   std::uint32_t GetLastError() override { return lastError; }
@@ -167,9 +167,10 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
   DateTime LocalNow() override { return now; }
   std::wstring DecimalSeparator() override { return separator; }
   double TwipsPerPixelX() override { return twipsPerPixel; }
-  std::optional<std::uint32_t> notificationState;
-  std::optional<std::uint32_t> UserNotificationState() override { return notificationState; }
-  std::wstring TimeOfDayText(DateTime time) override { return std::to_wstring(time.secondOfDay); }
+  std::wstring timeText;  // a time in the user's format; empty: the second of the day
+  std::wstring TimeOfDayText(DateTime time) override {
+    return timeText.empty() ? std::to_wstring(time.secondOfDay) : timeText;
+  }
   bool StartProgram(const std::wstring& path) override {
     return Step(("StartProgram " + ToAnsi(path)).c_str()) && startable.count(path);
   }
@@ -266,9 +267,15 @@ struct FakeWindow : FormWindow {
   std::uintptr_t IconHandle() const override { return 0x5678; }
   void Note(const std::string& what) { log.push_back(name + "." + what); }
   bool refusesForeground = false;  // Windows' foreground lock
-  void ShowOnTopWithoutFocus() override {
+  bool topmost = false;
+  void ShowOnTopWithoutFocus(bool keep) override {
     visible = true;
-    Note("ShowOnTopWithoutFocus");
+    topmost = keep;
+    Note("ShowOnTopWithoutFocus " + std::to_string(keep));
+  }
+  void EndTopmost() override {
+    topmost = false;
+    Note("EndTopmost");
   }
 };
 

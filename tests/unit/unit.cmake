@@ -3,7 +3,7 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 add_executable(duskfall_unit_tests tests/contract/registry_backend_fake.cpp
   tests/contract/registry_contract_test.cpp tests/unit/elevated_logon_test.cpp
-  tests/unit/logic_test.cpp)
+  tests/unit/logic_test.cpp tests/unit/warning_test.cpp)
 target_include_directories(duskfall_unit_tests PRIVATE tests)
 target_compile_options(duskfall_unit_tests PRIVATE ${duskfall_warnings} ${sanitizers})
 target_link_libraries(duskfall_unit_tests PRIVATE duskfall_logic GTest::gtest_main)
