@@ -58,6 +58,7 @@ bool Form1::FixedTimeReached(DateTime now) {
 }
 
 void Form1::Fire() {
+  EndOnTop();
   self_.Unload();
   PowerOffMachine(s_.power, s_.dialogs, module_.PlatformIsNT);
 }

@@ -37,21 +37,34 @@ void Form1::WarnOfLastMinute(DateTime now) {
   if (warned_ || c_.TrayRetry->Enabled() || !FiresWithinAMinute(now)) return;
   warned_ = true;
   // A shell that refuses the balloon is not asked again; the count-down goes on either way.
-  s_.tray.Shell_NotifyIconA(
+  s_.tray.Shell_NotifyIconW(
       kNimModify, TrayBalloon(module_.TrayIconData, kAppTitle, Text(TextId::kMsgLastMinute)));
-  // Focus Assist, a full-screen program or a presentation files the balloon away unseen, just
-  // when unsaved work is most at risk: then the window itself comes up, without the focus.
-  const std::optional<std::uint32_t> state = s_.system.UserNotificationState();
-  if (state && *state != kQunsAcceptsNotifications) self_.ShowOnTopWithoutFocus();
+  // Focus Assist, a full-screen program or the user's own settings may file the balloon away
+  // unseen, just when unsaved work is most at risk, and no answer of Windows' tells for sure.
+  // So the window comes up too, one click from Cancel, and stays over every other window; the
+  // focus stays where the user types.
+  onTop_ = true;
+  self_.ShowOnTopWithoutFocus(true);
+}
+
+// The user turned to the window: from now on it may be covered like any other.
+void Form1::Form_Activate() { EndOnTop(); }
+
+void Form1::EndOnTop() {
+  if (!onTop_) return;
+  onTop_ = false;
+  self_.EndTopmost();
 }
 
 void Form1::TakeWarningAway() {
   if (!warned_) return;
   warned_ = false;
-  // An empty balloon takes a showing one away, but nothing says it withdraws a toast already
-  // filed in the notification centre; deleting the icon does. So the icon goes, and comes back
-  // as at start-up.
-  s_.tray.Shell_NotifyIconA(kNimDelete, module_.TrayIconData);
+  EndOnTop();
+  // Windows 11 leaves a banner on screen when its icon goes, but takes it down for an empty
+  // balloon; deleting the icon withdraws a toast filed in the notification centre. So the empty
+  // balloon first, then the icon goes, and comes back as at start-up.
+  s_.tray.Shell_NotifyIconW(kNimModify, TrayBalloon(module_.TrayIconData, L"", L""));
+  s_.tray.Shell_NotifyIconW(kNimDelete, module_.TrayIconData);
   AddTrayIcon();
 }
 

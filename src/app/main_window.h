@@ -78,6 +78,8 @@ class Form1 {
   void CmdSaS_Click(std::int16_t index);
   void TxtCount_Validate(bool& cancel);
   void TMCounter_Timer();
+  // The window became the active one.
+  void Form_Activate();
 
   // Tray.
   void Form_Resize();
@@ -102,6 +104,7 @@ class Form1 {
   bool FixedTimeReached(DateTime now);
   bool FiresWithinAMinute(DateTime now) const;
   void WarnOfLastMinute(DateTime now);
+  void EndOnTop();
   void TakeWarningAway();
   std::wstring CountDownTip() const;
   void UpdateTip();
@@ -120,6 +123,9 @@ class Form1 {
   // after the warning would bring a fixed-time count-down into its last minute a second time,
   // and a cancel takes the balloon away only when there is one.
   bool warned_ = false;
+  // Whether the warning keeps the window topmost: until the user turns to it, cancels, or the
+  // moment comes.
+  bool onTop_ = false;
   // The tip the shell was last asked to show; an icon added from TrayIconData shows the title.
   std::wstring tipAsked_;
 };

@@ -56,7 +56,7 @@ void Form1::FillModeList() {
 
 void Form1::Form_Unload(bool& /*cancel*/) {
   // The unload always proceeds, and nothing is written on the way out.
-  s_.tray.Shell_NotifyIconA(kNimDelete, module_.TrayIconData);
+  s_.tray.Shell_NotifyIconW(kNimDelete, module_.TrayIconData);
 }
 
 }  // namespace duskfall

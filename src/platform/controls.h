@@ -73,8 +73,10 @@ class FormWindow {
   virtual void SetState(WindowState state) = 0;
   virtual bool SetForeground() = 0;
   // Shows the window in its normal state over the other windows, leaving the focus where the
-  // user works: for when the foreground is refused, or must not be taken.
-  virtual void ShowOnTopWithoutFocus() = 0;
+  // user works: for when the foreground is refused, or must not be taken. Topmost, it stays
+  // over every other window until EndTopmost; if not, the next window raised may cover it.
+  virtual void ShowOnTopWithoutFocus(bool topmost) = 0;
+  virtual void EndTopmost() = 0;
   virtual std::wstring Caption() const = 0;
   virtual void SetCaption(const std::wstring& caption) = 0;
   // Opaque handles for the tray record.

@@ -15,9 +15,6 @@ namespace duskfall {
 // for.
 enum class Elevation { kNoUac, kLimited, kFull };
 
-// The one answer of SHQueryUserNotificationState under which Windows shows a balloon.
-inline constexpr std::uint32_t kQunsAcceptsNotifications = 5;
-
 class SystemApi {
  public:
   virtual ~SystemApi() = default;
@@ -26,9 +23,6 @@ class SystemApi {
   virtual DateTime LocalNow() = 0;
   // The time of day in the user's own format, with its seconds, as the time picker shows it.
   virtual std::wstring TimeOfDayText(DateTime time) = 0;
-  // Whether the user takes notifications now (SHQueryUserNotificationState): none where the
-  // system lacks the call or it fails.
-  virtual std::optional<std::uint32_t> UserNotificationState() = 0;
   // The user's decimal separator, such as "." or ",".
   virtual std::wstring DecimalSeparator() = 0;
   // The screen's horizontal twips per pixel (15 at 96 dpi).

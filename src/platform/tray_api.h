@@ -1,5 +1,5 @@
-// shell32's Shell_NotifyIconA, with the notification record in a platform-free form; the
-// Win32 adapter lays it out as NOTIFYICONDATAA.
+// shell32's Shell_NotifyIconW, with the notification record in a platform-free form; the
+// Win32 adapter lays it out as NOTIFYICONDATAW.
 #pragma once
 
 #include <array>
@@ -18,10 +18,10 @@ struct NotifyIconRecord {
   std::uint32_t uFlags = 0;
   std::uint32_t uCallbackMessage = 0;
   std::uintptr_t hIcon = 0;
-  std::array<wchar_t, 64> szTip{};  // converted to the ANSI code page for each call
+  std::array<wchar_t, 128> szTip{};
 };
 
-// A balloon over the icon (NIF_INFO): the icon's record with the fields that later shells read
+// A balloon over the icon (NIF_INFO): the icon's record with the fields that the shell reads
 // when the record's size says they are there.
 struct NotifyIconBalloon {
   NotifyIconRecord icon;
@@ -34,8 +34,8 @@ struct NotifyIconBalloon {
 class TrayApi {
  public:
   virtual ~TrayApi() = default;
-  virtual bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconRecord& record) = 0;
-  virtual bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconBalloon& balloon) = 0;
+  virtual bool Shell_NotifyIconW(std::uint32_t message, const NotifyIconRecord& record) = 0;
+  virtual bool Shell_NotifyIconW(std::uint32_t message, const NotifyIconBalloon& balloon) = 0;
 };
 
 }  // namespace duskfall

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tray/tray_icon.h"
+
 namespace duskfall {
 
 namespace {
@@ -9,7 +11,7 @@ namespace {
 // Left-aligned in a field of NULs, of which at least the last stays; a longer text is cut.
 template <std::size_t N>
 void PutText(std::array<wchar_t, N>& field, std::wstring_view text) {
-  std::copy_n(text.begin(), std::min(text.size(), N - 1), field.begin());
+  std::copy_n(text.begin(), CutLength(text, N - 1), field.begin());
 }
 
 }  // namespace
@@ -18,7 +20,6 @@ NotifyIconBalloon TrayBalloon(const NotifyIconRecord& icon, std::wstring_view ti
                               std::wstring_view text) {
   NotifyIconBalloon balloon;
   balloon.icon = icon;
-  balloon.icon.cbSize = kTrayBalloonRecordSize;
   // Only the balloon changes: the icon, tip and callback stay as they were added.
   balloon.icon.uFlags = kNifInfo;
   PutText(balloon.szInfo, text);

@@ -1,5 +1,5 @@
-// The tray icon's balloon: a copy of the icon's record, grown to the size that carries a
-// balloon's fields and sent with NIM_MODIFY, so that the record itself never changes.
+// The tray icon's balloon: a copy of the icon's record with the balloon's fields, sent with
+// NIM_MODIFY, so that the record itself never changes.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +9,6 @@
 
 namespace duskfall {
 
-inline constexpr std::uint32_t kTrayBalloonRecordSize = 488;  // NOTIFYICONDATAA to dwInfoFlags
 inline constexpr std::uint32_t kNifInfo = 0x10;
 inline constexpr std::uint32_t kNiifWarning = 2;
 

@@ -52,9 +52,11 @@ bool Form1::Restore() {
   // 11 a click on the warning is the toast host's, not ours. The window still comes up over
   // the others then, and one click on it reaches its button.
   if (!self_.SetForeground()) {
-    self_.ShowOnTopWithoutFocus();
+    self_.ShowOnTopWithoutFocus(onTop_);
     return false;
   }
+  // The user has the window in front: the warning need not keep it there.
+  EndOnTop();
   self_.Show();
   return true;
 }

@@ -18,9 +18,16 @@ void FillTrayIconData(NotifyIconRecord& record, std::uintptr_t window, std::uint
   PutTip(record, kMainTitle);
 }
 
+std::size_t CutLength(std::wstring_view text, std::size_t room) {
+  if (text.size() <= room) return text.size();
+  // A high surrogate kept as the last would lose its low one, the first character cut off.
+  const bool splitsPair = room > 0 && text[room - 1] >= 0xD800 && text[room - 1] <= 0xDBFF;
+  return splitsPair ? room - 1 : room;
+}
+
 void PutTip(NotifyIconRecord& record, std::wstring_view tip) {
   record.szTip.fill(L' ');
-  const std::size_t length = std::min(tip.size(), record.szTip.size() - 1);
+  const std::size_t length = CutLength(tip, record.szTip.size() - 1);
   std::copy_n(tip.begin(), length, record.szTip.begin());
   record.szTip[length] = L'\0';
 }
@@ -32,7 +39,7 @@ void Form1::Form_Resize() {
 void Form1::AddTrayIcon() {
   // At logon the shell may not answer in time: a refused icon is offered again until the shell
   // takes it, so that a resumed count-down never runs without an icon to cancel it from.
-  if (s_.tray.Shell_NotifyIconA(kNimAdd, module_.TrayIconData)) {
+  if (s_.tray.Shell_NotifyIconW(kNimAdd, module_.TrayIconData)) {
     IconTaken();
     return;
   }
@@ -43,8 +50,8 @@ void Form1::AddTrayIcon() {
 void Form1::TrayRetry_Timer() {
   // An add that timed out may still have reached the shell: then the icon is there, and only a
   // modify of it succeeds.
-  if (s_.tray.Shell_NotifyIconA(kNimAdd, module_.TrayIconData) ||
-      s_.tray.Shell_NotifyIconA(kNimModify, module_.TrayIconData)) {
+  if (s_.tray.Shell_NotifyIconW(kNimAdd, module_.TrayIconData) ||
+      s_.tray.Shell_NotifyIconW(kNimModify, module_.TrayIconData)) {
     IconTaken();
   }
 }

@@ -43,7 +43,7 @@ void Form1::UpdateTip() {
   // icon to show it on gets it with the icon (IconTaken).
   if (tip == tipAsked_) return;
   tipAsked_ = tip;
-  s_.tray.Shell_NotifyIconA(kNimModify, TrayTip(module_.TrayIconData, tip));
+  s_.tray.Shell_NotifyIconW(kNimModify, TrayTip(module_.TrayIconData, tip));
 }
 
 }  // namespace duskfall

@@ -43,7 +43,10 @@ class AboutWindow final : public FormWindow {
   WindowState State() const override;
   void SetState(WindowState state) override;
   bool SetForeground() override;
-  void ShowOnTopWithoutFocus() override { ShowOnTopWithoutActivating(window_); }
+  void ShowOnTopWithoutFocus(bool topmost) override {
+    ShowOnTopWithoutActivating(window_, topmost);
+  }
+  void EndTopmost() override { duskfall::EndTopmost(window_); }
   std::wstring Caption() const override;
   void SetCaption(const std::wstring& caption) override;
   std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(window_); }

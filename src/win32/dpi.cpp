@@ -37,6 +37,29 @@ UINT DpiForWindow(HWND window) {
   return SystemDpi();
 }
 
+UINT DpiAtPoint(POINT point) {
+  // Windows 8.1's, in shcore, which the program does not otherwise load: taken from the system
+  // folder only. Before Windows 8 the flag is refused, and there every monitor has the system's
+  // DPI anyway.
+  using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  static const auto getDpiForMonitor = [] {
+    const HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (shcore == nullptr) return GetDpiForMonitorFn{};
+    return reinterpret_cast<GetDpiForMonitorFn>(
+        reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
+  }();
+  constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+  UINT dpiX = 0;
+  UINT dpiY = 0;
+  if (getDpiForMonitor != nullptr &&
+      SUCCEEDED(getDpiForMonitor(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), kEffectiveDpi,
+                                 &dpiX, &dpiY)) &&
+      dpiX > 0) {
+    return dpiX;
+  }
+  return SystemDpi();
+}
+
 int TwipsToPixels(int twips, UINT dpi) {
   return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
 }

@@ -11,6 +11,8 @@ namespace duskfall {
 inline constexpr int kTwipsPerInch = 1440;
 
 UINT DpiForWindow(HWND window);
+// The DPI of the monitor the point is on, or nearest to.
+UINT DpiAtPoint(POINT point);
 UINT SystemDpi();
 int TwipsToPixels(int twips, UINT dpi);
 RECT TwipsToPixels(const TwipsRect& rect, UINT dpi);

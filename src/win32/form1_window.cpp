@@ -199,6 +199,11 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_ACTIVATE:
       focus_.OnActivate(window_, wParam);
+      // Only the foreground counts: a window shown without activation may still become its
+      // thread's active one, with the user's keys going elsewhere.
+      if (LOWORD(wParam) != WA_INACTIVE && GetForegroundWindow() == window_ && form_ != nullptr) {
+        form_->Form_Activate();
+      }
       return 0;
     case WM_DPICHANGED:
       TakeSuggestedRect(window_, lParam);
@@ -477,20 +482,27 @@ void Form1Window::SetCaption(const std::wstring& caption) {
   SetWindowTextW(window_, caption.c_str());
 }
 
-void Form1Window::PopupTrayMenu() {
+void Form1Window::PutShield(POINT pointer) {
   // The shield waits for the menu's first opening: the token's elevation never changes, and
-  // asking for it and drawing the shield would only slow the start.
-  if (consentItem_ != 0 && ItemAsksForConsent(services_.system.ElevationState())) {
-    shield_.reset(ShieldMenuBitmap());
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_BITMAP;
-    info.hbmpItem = static_cast<HBITMAP>(shield_.get());
-    SetMenuItemInfoW(trayMenu_, consentItem_, FALSE, &info);
-  }
-  consentItem_ = 0;
+  // asking for it and drawing the shield would only slow the start. It is drawn for the DPI of
+  // the monitor the menu opens on, and again when that changes.
+  if (!asksForConsent_) asksForConsent_ = ItemAsksForConsent(services_.system.ElevationState());
+  const UINT dpi = DpiAtPoint(pointer);
+  if (consentItem_ == 0 || !*asksForConsent_ || dpi == shieldDpi_) return;
+  shieldDpi_ = dpi;
+  UniqueBitmap shield(ShieldMenuBitmap(dpi));
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_BITMAP;
+  info.hbmpItem = static_cast<HBITMAP>(shield.get());
+  SetMenuItemInfoW(trayMenu_, consentItem_, FALSE, &info);
+  std::swap(shield_, shield);  // the old one goes once the item no longer shows it
+}
+
+void Form1Window::PopupTrayMenu() {
   POINT pointer{};
   GetCursorPos(&pointer);
+  PutShield(pointer);
   const UINT command =
       static_cast<UINT>(TrackPopupMenu(trayMenu_, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
                                        pointer.x, pointer.y, 0, window_, nullptr));

@@ -55,7 +55,10 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   WindowState State() const override;
   void SetState(WindowState state) override;
   bool SetForeground() override;
-  void ShowOnTopWithoutFocus() override { ShowOnTopWithoutActivating(window_); }
+  void ShowOnTopWithoutFocus(bool topmost) override {
+    ShowOnTopWithoutActivating(window_, topmost);
+  }
+  void EndTopmost() override { duskfall::EndTopmost(window_); }
   std::wstring Caption() const override;
   void SetCaption(const std::wstring& caption) override;
   std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(window_); }
@@ -89,6 +92,7 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   HFONT FittingLabel1Font() const;
   bool MovesFocusFromMinutes(const MSG& message) const;
   double TwipsPerPixel() const;
+  void PutShield(POINT pointer);
   // Every timer of the window takes its id here, so that no two can share one.
   UINT_PTR NewTimerId() { return ++lastTimerId_; }
 
@@ -115,7 +119,9 @@ class Form1Window final : public FormWindow, public TrayMenuHost, private Contro
   UniqueBitmap shield_;  // on mpopdsk, where it asks for consent; outlives the menu
   UniqueMenu menuBar_;   // holds mpopupsys; never attached to the window
   HMENU trayMenu_ = nullptr;
-  UINT consentItem_ = 0;  // mpopdsk until the menu first opens and its shield is settled
+  UINT consentItem_ = 0;                // mpopdsk
+  std::optional<bool> asksForConsent_;  // asked when the menu first opens
+  UINT shieldDpi_ = 0;                  // the DPI the shield was drawn for
 
   struct PlacedControl {
     HWND window;

@@ -62,7 +62,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   UniqueWindow owner(registered ? CreateHiddenOwner(instance) : nullptr);
 
   DialogsWin32 dialogs;
-  TrayWin32 tray(ansi);
+  TrayWin32 tray;
   PowerWin32 power;
   ProgramModule module;
   ProgramWindows windows;

@@ -107,70 +107,51 @@ std::int32_t RegistryWin32::RegCloseKey(RegKey key) { return ::RegCloseKey(AsKey
 
 namespace {
 
-// NOTIFYICONDATAA as the shell first knew it, ending with the 64-byte tip: 88 bytes on x86,
-// the same fields in their natural layout on x64.
-struct NotifyIconDataV1A {
-  DWORD cbSize;
-  HWND hWnd;
-  UINT uID;
-  UINT uFlags;
-  UINT uCallbackMessage;
-  HICON hIcon;
-  CHAR szTip[64];
-};
-
+// The record in the layout of Windows 2000 (NOTIFYICONDATAW_V2_SIZE), which has the 128-character
+// tip and the balloon: every Windows the program runs on takes it, and the shell reads no further
+// than the size says.
 #ifndef _WIN64
-static_assert(sizeof(NotifyIconDataV1A) == 88);
-static_assert(offsetof(NotifyIconDataV1A, hWnd) == 4);
-static_assert(offsetof(NotifyIconDataV1A, uID) == 8);
-static_assert(offsetof(NotifyIconDataV1A, uFlags) == 12);
-static_assert(offsetof(NotifyIconDataV1A, uCallbackMessage) == 16);
-static_assert(offsetof(NotifyIconDataV1A, hIcon) == 20);
-static_assert(offsetof(NotifyIconDataV1A, szTip) == 24);
-#endif
-static_assert(sizeof(NotifyIconDataV1A) == NOTIFYICONDATAA_V1_SIZE);
-#ifndef _WIN64
-static_assert(NOTIFYICONDATAA_V2_SIZE == 488);  // the balloon's record, up to dwInfoFlags
+static_assert(NOTIFYICONDATAW_V2_SIZE == 936);
+static_assert(offsetof(NOTIFYICONDATAW, szTip) == 24);
+static_assert(offsetof(NOTIFYICONDATAW, szInfo) == 288);
+static_assert(offsetof(NOTIFYICONDATAW, szInfoTitle) == 804);
 #endif
 
-// A text field in the system's ANSI code page, NUL-ended; a text too long for it is cut.
+// A text field, NUL-ended; the logic cut the text to fit.
 template <std::size_t N, std::size_t M>
-void PutAnsi(const AnsiCodePage& ansi, CHAR (&field)[N], const std::array<wchar_t, M>& text) {
-  const std::string bytes = ansi.ToAnsi(std::wstring_view(text.data(), text.size()));
-  std::memcpy(field, bytes.data(), std::min(bytes.size(), N));
-  field[N - 1] = '\0';
+void PutText(WCHAR (&field)[N], const std::array<wchar_t, M>& text) {
+  static_assert(N == M);
+  std::copy_n(text.begin(), N, field);
+  field[N - 1] = L'\0';
 }
 
-// The icon's record in the shell's layout, the first version's or the balloon's. The record's
-// size is that of the x86 layout; on x64 the shell expects the x64 size of the layout.
-template <typename Data>
-void PutRecord(const AnsiCodePage& ansi, const NotifyIconRecord& record, DWORD x64Size,
-               Data& data) {
-  data.cbSize = sizeof(void*) == 4 ? record.cbSize : x64Size;
+// The record's size is that of the x86 layout; on x64 the shell expects the x64 size of it.
+void PutRecord(const NotifyIconRecord& record, NOTIFYICONDATAW& data) {
+  data.cbSize = sizeof(void*) == 4 ? record.cbSize : NOTIFYICONDATAW_V2_SIZE;
   data.hWnd = reinterpret_cast<HWND>(record.hWnd);
   data.uID = record.uID;
   data.uFlags = record.uFlags;
   data.uCallbackMessage = record.uCallbackMessage;
   data.hIcon = reinterpret_cast<HICON>(record.hIcon);
-  PutAnsi(ansi, data.szTip, record.szTip);
+  PutText(data.szTip, record.szTip);
 }
 
 }  // namespace
 
-bool TrayWin32::Shell_NotifyIconA(std::uint32_t message, const NotifyIconRecord& record) {
-  NotifyIconDataV1A data{};
-  PutRecord(ansi_, record, sizeof data, data);
-  return ::Shell_NotifyIconA(message, reinterpret_cast<PNOTIFYICONDATAA>(&data)) != FALSE;
+bool TrayWin32::Shell_NotifyIconW(std::uint32_t message, const NotifyIconRecord& record) {
+  NOTIFYICONDATAW data{};
+  PutRecord(record, data);
+  return ::Shell_NotifyIconW(message, &data) != FALSE;
 }
 
-bool TrayWin32::Shell_NotifyIconA(std::uint32_t message, const NotifyIconBalloon& balloon) {
-  NOTIFYICONDATAA data{};
-  PutRecord(ansi_, balloon.icon, NOTIFYICONDATAA_V2_SIZE, data);
-  PutAnsi(ansi_, data.szInfo, balloon.szInfo);
+bool TrayWin32::Shell_NotifyIconW(std::uint32_t message, const NotifyIconBalloon& balloon) {
+  NOTIFYICONDATAW data{};
+  PutRecord(balloon.icon, data);
+  PutText(data.szInfo, balloon.szInfo);
   data.uTimeout = balloon.uTimeout;
-  PutAnsi(ansi_, data.szInfoTitle, balloon.szInfoTitle);
+  PutText(data.szInfoTitle, balloon.szInfoTitle);
   data.dwInfoFlags = balloon.dwInfoFlags;
-  return ::Shell_NotifyIconA(message, &data) != FALSE;
+  return ::Shell_NotifyIconW(message, &data) != FALSE;
 }
 
 void PowerWin32::SetLastError(std::uint32_t error) { ::SetLastError(error); }
@@ -239,23 +220,15 @@ DateTime SystemWin32::LocalNow() {
 
 std::wstring SystemWin32::TimeOfDayText(DateTime time) {
   const SYSTEMTIME at = SystemTimeFromDateTime(time);
-  wchar_t text[64] = {};
-  if (GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &at, nullptr, text,
-                     static_cast<int>(std::size(text))) == 0) {
+  // A format may be long: asked for its length first, with the NUL.
+  const int length = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &at, nullptr, nullptr, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring text(static_cast<std::size_t>(length), L'\0');
+  if (GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &at, nullptr, text.data(), length) == 0) {
     return std::wstring();
   }
+  text.resize(static_cast<std::size_t>(length - 1));
   return text;
-}
-
-std::optional<std::uint32_t> SystemWin32::UserNotificationState() {
-  // Windows Vista's, looked up so that the program still starts on XP; shell32 is loaded for
-  // the tray.
-  static const auto query =
-      reinterpret_cast<decltype(&::SHQueryUserNotificationState)>(reinterpret_cast<void*>(
-          GetProcAddress(GetModuleHandleW(L"shell32.dll"), "SHQueryUserNotificationState")));
-  QUERY_USER_NOTIFICATION_STATE state{};
-  if (query == nullptr || FAILED(query(&state))) return std::nullopt;
-  return static_cast<std::uint32_t>(state);
 }
 
 std::wstring SystemWin32::DecimalSeparator() {

@@ -43,12 +43,8 @@ class RegistryWin32 : public RegistryApi {
 
 class TrayWin32 : public TrayApi {
  public:
-  explicit TrayWin32(const AnsiCodePage& ansi) : ansi_(ansi) {}
-  bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconRecord& record) override;
-  bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconBalloon& balloon) override;
-
- private:
-  const AnsiCodePage& ansi_;
+  bool Shell_NotifyIconW(std::uint32_t message, const NotifyIconRecord& record) override;
+  bool Shell_NotifyIconW(std::uint32_t message, const NotifyIconBalloon& balloon) override;
 };
 
 class PowerWin32 : public PowerApi {
@@ -71,7 +67,6 @@ class SystemWin32 : public SystemApi {
   std::uint32_t GetVersion() override;
   DateTime LocalNow() override;
   std::wstring TimeOfDayText(DateTime time) override;
-  std::optional<std::uint32_t> UserNotificationState() override;
   std::wstring DecimalSeparator() override;
   double TwipsPerPixelX() override;
   bool StartProgram(const std::wstring& path) override;

@@ -5,8 +5,8 @@
 
 namespace duskfall {
 
-// The small shield as a menu item bitmap, 32 bits with premultiplied alpha as menus blend it;
-// null where Windows has no stock shield (before Vista). The caller deletes it.
-HBITMAP ShieldMenuBitmap();
+// The small shield for the DPI as a menu item bitmap, 32 bits with premultiplied alpha as menus
+// blend it; null where Windows has no stock shield (before Vista). The caller deletes it.
+HBITMAP ShieldMenuBitmap(UINT dpi);
 
 }  // namespace duskfall

@@ -34,14 +34,14 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
   EXPECT_TRUE(WaitUntil([&] { return HasFocus(program.Minutes()); }));
   // A fraction typed in the user's own format is taken: this group runs where a comma separates
   // decimals.
-  SetText(program.Minutes(), L"0,9");  // warned at once
+  SetText(program.Minutes(), L"0,9");
   PressKey(VK_TAB);
   ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(kCaptionSet)); }));
-  PressKey(VK_RETURN);  // presses the focused button
-  EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
   PressKey(VK_TAB);  // on to Exit, where the focus stays while the window is hidden
   ASSERT_TRUE(WaitUntil([&] { return HasFocus(program.Button(kCaptionExit)); }));
   program.Minimise();
+  PostMessageW(program.Button(kCaptionSet), BM_CLICK, 0, 0);  // set while hidden: warned at once
+  EXPECT_TRUE(WaitUntil([&] { return program.CountingDown(); }));
   // Wine's shell shows a balloon, and over it an icon's tip while the pointer rests on the icon,
   // in tooltip windows of its own; the text of the one on top is the message or the tip.
   const auto shown = [] {
@@ -50,6 +50,12 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
     return Text(TopWindow(shell, TOOLTIPS_CLASSW));
   };
   ASSERT_TRUE(WaitUntil([&] { return shown() == Text(kMsgLastMinute); })) << "no warning";
+  // The window comes up with it, over every other window, and leaves the focus where it was.
+  const auto topmost = [&] {
+    return (GetWindowLongW(program.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  };
+  EXPECT_TRUE(WaitUntil([&] { return program.Restored() && topmost(); }));
+  EXPECT_NE(GetForegroundWindow(), program.Window());
   // The pointer comes to rest on the icon, clicking nothing, until its tip shows, then goes. It
   // comes from elsewhere each time: the tooltip answers a pointer that arrives, and a busy shell
   // may add a new icon only after the pointer came.
@@ -66,7 +72,7 @@ TEST(Duskfall, MinutesKeepTheFocusUntilWholeAndTheLastMinuteWarnsFromTheTray) {
   PostMessageW(program.Window(), WM_MOUSEMOVE, 0, NIN_BALLOONUSERCLICK);
   EXPECT_TRUE(WaitUntil([&] {
     return program.Restored() && GetForegroundWindow() == program.Window() &&
-           HasFocus(program.Button(kCaptionCancel));
+           HasFocus(program.Button(kCaptionCancel)) && !topmost();
   }));
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitUntil([&] { return !program.CountingDown(); }));
@@ -282,14 +288,14 @@ TEST(Duskfall, TheHelperModeWritesBothValuesOrNoneAndAnyOtherArgumentsStartThePr
 }
 
 // Run by tests/e2e/wine-run --poweroff, which checks from outside that the window closes and the
-// Wine session ends: arms a fixed-time count-down a few seconds ahead, restarts the taskbar, and
+// Wine session ends: arms a fixed-time count-down seconds ahead, restarts the taskbar twice, and
 // leaves it running.
 TEST(PowerOff, ArmedAFewSecondsAheadAndTheTaskbarRestarted) {
   Program program;
   program.ChooseMode(1);
   SYSTEMTIME now{};
   GetLocalTime(&now);
-  const int seconds = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + 5) % 86400;
+  const int seconds = (now.wHour * 3600 + now.wMinute * 60 + now.wSecond + 15) % 86400;
   // Only the time fields change, as a user sets them: the date part stays what the program put
   // in the picker.
   const HWND picker = Child(program.Window(), DATETIMEPICK_CLASSW);
@@ -305,6 +311,9 @@ TEST(PowerOff, ArmedAFewSecondsAheadAndTheTaskbarRestarted) {
   ASSERT_TRUE(TrayIcon(program.Window(), NIM_DELETE));
   PostMessageW(program.Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return TrayIcon(program.Window(), NIM_MODIFY); }));
+  // Announced while the shell still has the icon, the add is refused, and the icon is offered
+  // again 5 seconds later: the count-down keeps its own timer through that.
+  PostMessageW(program.Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
   ASSERT_TRUE(
       CloseHandle(StartProcess(L"\"" + Program::Directory() + L"\\duskfall_e2e.exe\" --sentinel " +
                                std::to_wstring(reinterpret_cast<UINT_PTR>(program.Window())))))

@@ -140,13 +140,13 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     return std::wstring(data, data + bytes.size());
   }
-  bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconRecord& record) override {
+  bool Shell_NotifyIconW(std::uint32_t message, const NotifyIconRecord& record) override {
     tray.push_back(record);
-    return Step("Shell_NotifyIconA", message);
+    return Step("Shell_NotifyIconW", message);
   }
-  bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconBalloon& balloon) override {
+  bool Shell_NotifyIconW(std::uint32_t message, const NotifyIconBalloon& balloon) override {
     balloons.push_back(balloon);
-    return Step("Shell_NotifyIconA", message);
+    return Step("Shell_NotifyIconW", message);
   }
   void SetLastError(std::uint32_t error) override { lastError = error; }
   std::uint32_t GetLastError() override { return lastError; }
@@ -173,9 +173,10 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
   DateTime LocalNow() override { return now; }
   std::wstring DecimalSeparator() override { return separator; }
   double TwipsPerPixelX() override { return twipsPerPixel; }
-  std::optional<std::uint32_t> notificationState;
-  std::optional<std::uint32_t> UserNotificationState() override { return notificationState; }
-  std::wstring TimeOfDayText(DateTime time) override { return std::to_wstring(time.secondOfDay); }
+  std::wstring timeText;  // a time in the user's format; empty: the second of the day
+  std::wstring TimeOfDayText(DateTime time) override {
+    return timeText.empty() ? std::to_wstring(time.secondOfDay) : timeText;
+  }
   bool StartProgram(const std::wstring& path) override {
     return Step(("StartProgram " + ToAnsi(path)).c_str()) && startable.count(path);
   }
@@ -291,8 +292,16 @@ struct FakeWindow : FormWindow {
     visible = shown;
     Note(what);
   }
+  bool topmost = false;
+  void ShowOnTopWithoutFocus(bool keep) override {
+    topmost = keep;
+    Note("ShowOnTopWithoutFocus " + std::to_string(keep), true);
+  }
+  void EndTopmost() override {
+    topmost = false;
+    Note("EndTopmost");
+  }
   bool refusesForeground = false;  // Windows' foreground lock
-  void ShowOnTopWithoutFocus() override { Note("ShowOnTopWithoutFocus", true); }
 };
 
 // Form1's controls as fakes, made by the builder the real window uses.

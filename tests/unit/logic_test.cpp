@@ -17,7 +17,7 @@ namespace {
 TEST(StartUp, RunsItsStepsInOrderAndStoredMinutesResumeTheCountDownBehindTheTrayIcon) {
   // clang-format off
   const Log idle{"RegCreateKeyExA " + kSettings + " 63", "RegCloseKey", "Form1.Show",
-                 "Form1.Refresh", "Shell_NotifyIconA 0", "Clear", "AddItem  ", "AddItem Fixed Time",
+                 "Form1.Refresh", "Shell_NotifyIconW 0", "Clear", "AddItem  ", "AddItem Fixed Time",
                  "AddItem Relative Time", "RegOpenKeyExA " + kSettings + " 131097", "RegCloseKey"};
   // The stored value's type and text, whether its key may only be read; the minutes resumed.
   const std::vector<std::tuple<std::uint32_t, std::string, bool, const wchar_t*>> rows{
@@ -38,8 +38,9 @@ TEST(StartUp, RunsItsStepsInOrderAndStoredMinutesResumeTheCountDownBehindTheTray
     Log expected = idle;
     if (readOnly) expected.erase(expected.begin() + 1);  // refused: no key to close
     // Resumed after the icon is in the tray, whose tip then tells the moment.
-    if (on) expected.insert(expected.end(), {"Form1.Hide", "Shell_NotifyIconA 1"});
-    if (data == "1") expected.push_back("Shell_NotifyIconA 1");  // in its last minute already
+    if (on) expected.insert(expected.end(), {"Form1.Hide", "Shell_NotifyIconW 1"});
+    if (data == "1") expected.push_back("Shell_NotifyIconW 1");  // in its last minute already
+    if (data == "1") expected.push_back("Form1.ShowOnTopWithoutFocus 1");
     EXPECT_EQ(r.log, expected) << data;
   }
 }
@@ -191,7 +192,7 @@ TEST(CountDown, AFixedTimeFiresAtItsSecondOrAtALateTickJustPastItAndWarnsAMinute
 
 TEST(CountDown, TheWarningIsACopyOfTheIconsRecordThatCancelTakesAwayAndARefusalIsLeftAlone) {
   Rig r;
-  r.sys.failWith["Shell_NotifyIconA 1"] = {1460, true};  // the shell refuses every balloon
+  r.sys.failWith["Shell_NotifyIconW 1"] = {1460, true};  // the shell refuses every balloon
   r.StartWith(Text(kModeRelativeTime), L"2");
   r.form.TMCounter_Timer();
   EXPECT_TRUE(r.Running() && r.sys.boxes.empty());
@@ -203,13 +204,13 @@ TEST(CountDown, TheWarningIsACopyOfTheIconsRecordThatCancelTakesAwayAndARefusalI
   EXPECT_TRUE(r.Fired());
   std::vector<std::wstring> texts;
   for (const NotifyIconBalloon& balloon : r.sys.balloons) texts.push_back(balloon.szInfo.data());
-  EXPECT_EQ(texts, (std::vector<std::wstring>{Text(kMsgLastMinute), Text(kMsgLastMinute)}));
+  EXPECT_EQ(texts, (std::vector<std::wstring>{Text(kMsgLastMinute), L"", Text(kMsgLastMinute)}));
   const NotifyIconBalloon& shown = r.sys.balloons.at(0);
   EXPECT_EQ(std::tuple(shown.icon.cbSize, shown.icon.hWnd, shown.icon.uID, shown.icon.uFlags,
                        shown.dwInfoFlags, std::wstring(shown.szInfoTitle.data())),
-            std::tuple(488u, r.self.Handle(), 1u, 0x10u, 2u, std::wstring(kAppTitle)));
+            std::tuple(936u, r.self.Handle(), 1u, 0x10u, 2u, std::wstring(kAppTitle)));
   // The icon's own record stays as it was added, and so goes to the removal.
-  EXPECT_EQ(std::pair(r.sys.tray.back().cbSize, r.sys.tray.back().uFlags), std::pair(88u, 7u));
+  EXPECT_EQ(std::pair(r.sys.tray.back().cbSize, r.sys.tray.back().uFlags), std::pair(936u, 7u));
 }
 
 TEST(Tray, MouseReportsAndMenuCommandsActOnTheWindowAndANewTaskbarGetsTheSameIcon) {
@@ -255,7 +256,7 @@ TEST(Tray, MouseReportsAndMenuCommandsActOnTheWindowAndANewTaskbarGetsTheSameIco
   r.log.clear();
   r.form.TaskbarCreated();
   r.form.mpopexit_Click();
-  EXPECT_EQ(r.log, (Log{"Shell_NotifyIconA 0", "Shell_NotifyIconA 2", "Form1.Unload"}));
+  EXPECT_EQ(r.log, (Log{"Shell_NotifyIconW 0", "Shell_NotifyIconW 2", "Form1.Unload"}));
   const NotifyIconRecord& record = r.sys.tray.at(1);  // added again as first filled
   EXPECT_EQ(std::pair(record.hWnd, record.hIcon), std::pair(r.self.Handle(), r.self.IconHandle()));
   EXPECT_EQ(std::wstring(record.szTip.data()), L"Qorvelix Duskfall");
@@ -264,22 +265,22 @@ TEST(Tray, MouseReportsAndMenuCommandsActOnTheWindowAndANewTaskbarGetsTheSameIco
 TEST(Tray, ARefusedIconIsOfferedAgainUntilTheShellHasItAndALogonWarningWaitsForIt) {
   Rig r(false);
   r.registry.Put(kSettings, kMinutes, kRegSz, Sz("1"));  // resumed in its last minute
-  r.sys.failWith["Shell_NotifyIconA"] = {1460, true};    // the shell does not answer in time
+  r.sys.failWith["Shell_NotifyIconW"] = {1460, true};    // the shell does not answer in time
   r.Start();
   r.form.TrayRetry_Timer();
   EXPECT_TRUE(r.trayRetry.enabled && r.trayRetry.interval == 5000 && r.sys.balloons.empty());
   r.sys.failWith.clear();
   r.form.TrayRetry_Timer();
   EXPECT_TRUE(!r.trayRetry.enabled && r.sys.balloons.size() == 1);
-  r.sys.failWith["Shell_NotifyIconA"] = {1460, true};
+  r.sys.failWith["Shell_NotifyIconW"] = {1460, true};
   r.form.TaskbarCreated();
   EXPECT_TRUE(r.trayRetry.enabled);
   // An add that timed out may still have reached the shell: then only a modify succeeds, and the
   // count-down's tip, which the record's title replaced, goes again.
-  r.sys.failWith = {{"Shell_NotifyIconA 0", {1460, true}}};
+  r.sys.failWith = {{"Shell_NotifyIconW 0", {1460, true}}};
   r.log.clear();
   r.form.TrayRetry_Timer();
-  EXPECT_EQ(r.log, (Log{"Shell_NotifyIconA 0", "Shell_NotifyIconA 1", "Shell_NotifyIconA 1"}));
+  EXPECT_EQ(r.log, (Log{"Shell_NotifyIconW 0", "Shell_NotifyIconW 1", "Shell_NotifyIconW 1"}));
   EXPECT_FALSE(r.trayRetry.enabled);
 }
 
@@ -405,8 +406,7 @@ TEST(AboutWindow, ShowsTitleAndVersionStartsSystemInformationOrSaysItCannotAndOk
 
 TEST(Tray, TheTipTellsTheMomentAndAWarningHeldBackOrClickedWithoutTheForegroundStillShows) {
   Rig r;
-  r.sys.failWith["Shell_NotifyIconA 1"] = {1460, true};  // every tip refused: asked once a change
-  r.sys.notificationState = 2;                           // QUNS_BUSY: a full-screen program
+  r.sys.failWith["Shell_NotifyIconW 1"] = {1460, true};  // every tip refused: asked once a change
   r.self.refusesForeground = true;                       // as for a click on a toast
   // The tip; at the tick that leaves half a minute, the tip, the warning and the window with it.
   // The warning clicked, the window comes up without the focus; cancelled, the icon goes and
@@ -415,10 +415,10 @@ TEST(Tray, TheTipTellsTheMomentAndAWarningHeldBackOrClickedWithoutTheForegroundS
   r.form.TMCounter_Timer();
   r.form.Form_MouseMove(0, 0, 1029 * 15.0, 0);
   r.form.CmdSaS_Click(0);
-  EXPECT_EQ(r.log,
-            (Log{"Shell_NotifyIconA 1", "Shell_NotifyIconA 1", "Shell_NotifyIconA 1",
-                 "Form1.ShowOnTopWithoutFocus", "Form1.SetState 0", "Form1.SetForeground",
-                 "Form1.ShowOnTopWithoutFocus", "Shell_NotifyIconA 2", "Shell_NotifyIconA 0"}));
+  EXPECT_EQ(r.log, (Log{"Shell_NotifyIconW 1", "Shell_NotifyIconW 1", "Shell_NotifyIconW 1",
+                        "Form1.ShowOnTopWithoutFocus 1", "Form1.SetState 0", "Form1.SetForeground",
+                        "Form1.ShowOnTopWithoutFocus 1", "Form1.EndTopmost", "Shell_NotifyIconW 1",
+                        "Shell_NotifyIconW 2", "Shell_NotifyIconW 0"}));
   r.StartWith(Text(kModeRelativeTime),
               L"-5");  // never fires: no moment to tell, nor a title to ask
   r.Choose(Text(kModeFixedTime));

@@ -11,7 +11,7 @@ add_custom_command(OUTPUT ${text_tables}
   VERBATIM)
 add_executable(duskfall_unit_tests tests/contract/registry_backend_fake.cpp
   tests/contract/registry_contract_test.cpp tests/unit/elevated_logon_test.cpp
-  tests/unit/logic_test.cpp tests/unit/texts_test.cpp ${text_tables})
+  tests/unit/logic_test.cpp tests/unit/texts_test.cpp tests/unit/warning_test.cpp ${text_tables})
 target_include_directories(duskfall_unit_tests PRIVATE tests)
 target_compile_options(duskfall_unit_tests PRIVATE ${duskfall_warnings} ${sanitizers})
 target_link_libraries(duskfall_unit_tests PRIVATE duskfall_logic GTest::gtest_main)
