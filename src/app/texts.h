@@ -41,6 +41,12 @@ inline constexpr wchar_t kMsgLogonNotStored[] =
     L"The logon count-down could not be stored. Storing it needs administrator rights.";
 inline constexpr wchar_t kMsgLogonNotCleared[] =
     L"The logon count-down could not be cleared. Clearing it needs administrator rights.";
+inline constexpr wchar_t kMsgLogonNeedsInstall[] =
+    L"The logon count-down needs an installed copy of Duskfall: Windows starts only an installed "
+    L"program at logon. Install Duskfall with its setup program, then try again.";
+inline constexpr wchar_t kMsgLogonNoAnswer[] =
+    L"The logon count-down could not be changed: the copy of Duskfall that runs as administrator "
+    L"did not finish.";
 
 // The tray balloon a minute before the power-off, under the title kAppTitle. Two lines, for a
 // shell that does not wrap a balloon's text.
