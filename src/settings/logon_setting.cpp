@@ -33,7 +33,7 @@ std::wstring AppPathsProgram(Registry registry) {
   RegKey key = 0;
   registry.api.RegOpenKeyExA(kHkeyLocalMachine, registry.ansi.ToAnsi(kAppPathsKey), 0, kKeyRead,
                              &key);
-  if (key == 0) return std::wstring();
+  if (key == 0) return {};
   RegValue value;
   ReadTypedValue(registry, key, L"", value);
   registry.api.RegCloseKey(key);
@@ -71,8 +71,8 @@ void Form1::mpopdsk_Click() {
   if (consentAsked_) return;
   const Registry registry{s_.registry, s_.ansi};
   ElevatedRequest request{ElevatedVerb::kClear, L""};
-  std::int32_t status = kErrorSuccess;
-  if (c_.mpopdsk->Text() == kMenuSetDuskfall) {
+  const bool setting = c_.mpopdsk->Text() == kMenuSetDuskfall;
+  if (setting) {
     const std::optional<double> minutes =
         ParseLocaleNumber(c_.TxtCount->Text(), s_.system.DecimalSeparator());
     if (!(c_.TxtCount->Enabled() && minutes && *minutes > 0.0)) {
@@ -81,10 +81,9 @@ void Form1::mpopdsk_Click() {
       return;
     }
     request = {ElevatedVerb::kSet, c_.TxtCount->Text()};
-    status = StoreLogonSetting(registry, request.minutes);
-  } else {
-    status = ClearLogonSetting(registry);
   }
+  const std::int32_t status =
+      setting ? StoreLogonSetting(registry, request.minutes) : ClearLogonSetting(registry);
   // A write refused for want of rights, or for want of a key that only an administrator may
   // make, is done again by a copy that runs as administrator when Windows can give it the
   // rights with the user's consent. Its answer comes later, and until then the program holds

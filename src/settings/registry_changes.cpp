@@ -63,8 +63,9 @@ std::int32_t RegistryChanges::DeleteValue(const std::wstring& keyPath,
 std::int32_t RegistryChanges::Finish(std::int32_t status) {
   if (status == kErrorSuccess) return status;
   bool whole = true;
-  for (auto undo = undo_.rbegin(); undo != undo_.rend(); ++undo) {
-    if (TakeBack(*undo) != kErrorSuccess) whole = false;
+  // Newest first: a value goes back before the key it was made in goes.
+  for (std::size_t i = undo_.size(); i > 0; --i) {
+    if (TakeBack(undo_[i - 1]) != kErrorSuccess) whole = false;
   }
   undo_.clear();
   return whole ? status : kStatusNotTakenBack;
@@ -90,13 +91,10 @@ RegistryChanges::Undo RegistryChanges::Before(const std::wstring& keyPath,
 }
 
 std::int32_t RegistryChanges::TakeBack(const Undo& undo) {
-  std::int32_t status = kErrorSuccess;
   RegKey key = 0;
-  if (undo.keyMade) {
-    status = registry_.api.RegDeleteKeyA(kHkeyLocalMachine, registry_.ansi.ToAnsi(undo.keyPath));
-  } else {
-    status = OpenMachineKey(registry_, undo.keyPath, kKeyAccess, key);
-  }
+  std::int32_t status = undo.keyMade ? registry_.api.RegDeleteKeyA(
+                                           kHkeyLocalMachine, registry_.ansi.ToAnsi(undo.keyPath))
+                                     : OpenMachineKey(registry_, undo.keyPath, kKeyAccess, key);
   if (!undo.keyMade && status == kErrorSuccess) {
     // A value that was absent is deleted again, not left behind empty.
     const std::string name = registry_.ansi.ToAnsi(undo.valueName);
