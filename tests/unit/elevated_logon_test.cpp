@@ -70,9 +70,10 @@ struct FailingRegistry : FakeRegistry {
 };
 
 TEST(ElevatedLogonSetting, ExitsWithNothingChangedOrSaysWhatCouldNotBeTakenBack) {
-  // The arguments; what is there before (0: no keys, 1: the keys, 2: and a setting); the type of
-  // App Paths' value (0: none); the exit codes when the write at each position fails alone, and
-  // when every write from there on fails; the keys there once none fails, at the last position.
+  // The arguments; what is there before (0: no keys, 1: the keys, 2: and a setting, 3: with a Run
+  // value that is a number, someone else's); the type of App Paths' value (0: none); the exit
+  // codes when the write at each position fails alone, and when every write from there on fails;
+  // the keys there once none fails, at the last position.
   // clang-format off
   const std::vector<std::tuple<std::wstring, int, std::uint32_t, std::string, std::string, std::size_t>> rows{
       {L"set", 0, kRegSz, "220", "440", 4},
@@ -80,6 +81,7 @@ TEST(ElevatedLogonSetting, ExitsWithNothingChangedOrSaysWhatCouldNotBeTakenBack)
       {L"clear", 2, kRegSz, "220", "240", 4},
       {L"remove", 2, kRegSz, "22000", "24000", 2},
       {L"remove", 1, kRegSz, "2000", "2000", 2},
+      {L"remove", 3, kRegSz, "2000", "2000", 2},
       {L"set", 1, kRegDword, "3", "3", 4},
       {L"set", 0, 0, "3", "3", 1}};
   // clang-format on
@@ -96,7 +98,8 @@ TEST(ElevatedLogonSetting, ExitsWithNothingChangedOrSaysWhatCouldNotBeTakenBack)
         if (before > 0) registry.keys[Lower(kVendorKey)];
         if (before > 0) registry.keys[kSettings];
         if (before > 1) registry.Put(kSettings, kMinutes, kRegSz, Sz("30"));
-        if (before > 1) registry.Put(kRun, "Duskfall", kRegSz, Sz(kQuoted));
+        if (before == 2) registry.Put(kRun, "Duskfall", kRegSz, Sz(kQuoted));
+        if (before == 3) registry.Put(kRun, "Duskfall", kRegDword, Sz("abc"));  // four bytes
         if (appPaths != 0) registry.Put(Lower(kAppPathsKey), "", appPaths, Sz(kProgram));
         const auto keys = registry.keys;
         std::vector<std::wstring> arguments{kElevatedSwitch, verb};
