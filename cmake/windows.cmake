@@ -37,7 +37,7 @@ if(DUSKFALL_PRETEND_HIGH_CONTRAST)
 endif()
 target_compile_definitions(duskfall_win32 PUBLIC ${duskfall_windows_definitions})
 target_compile_options(duskfall_win32 PRIVATE ${duskfall_warnings} ${size_options})
-target_link_libraries(duskfall_win32 PUBLIC duskfall_logic comctl32 advapi32 shell32 user32
+target_link_libraries(duskfall_win32 PUBLIC duskfall_logic comctl32 advapi32 ole32 shell32 user32
                       gdi32 kernel32)
 
 # The resource script and the manifest carry the version of src/app/version.h: numbers 1,0,0,2

@@ -59,6 +59,8 @@ bool Form1::FixedTimeReached(DateTime now) {
 
 void Form1::Fire() {
   EndOnTop();
+  // The moment comes even while the tray item waits for consent; its answer no longer matters.
+  consentAsked_.reset();
   self_.Unload();
   PowerOffMachine(s_.power, s_.dialogs, module_.PlatformIsNT);
 }

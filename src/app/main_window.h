@@ -15,6 +15,7 @@
 #include "platform/registry_api.h"
 #include "platform/system_api.h"
 #include "platform/tray_api.h"
+#include "settings/elevated_request.h"
 #include "text/texts.h"
 
 namespace duskfall {
@@ -92,6 +93,9 @@ class Form1 {
   void TaskbarCreated();
   void TrayRetry_Timer();
 
+  // Logon setting: the copy started as administrator for the tray item has ended.
+  void ElevatedCopy_Answered(ElevatedAnswer answer);
+
  private:
   void FillModeList();
   void AddTrayIcon();
@@ -109,6 +113,7 @@ class Form1 {
   std::wstring CountDownTip() const;
   void UpdateTip();
   void MainBox(TextId text, std::uint32_t icon);
+  void LogonSettingAnswered(const ElevatedRequest& request, ElevatedAnswer answer);
 
   FormWindow& self_;
   FormWindow& about_;
@@ -128,6 +133,9 @@ class Form1 {
   bool onTop_ = false;
   // The tip the shell was last asked to show; an icon added from TrayIconData shows the title.
   std::wstring tipAsked_;
+  // The request of the tray item that waits for the user's consent and the copy's answer. Until
+  // it comes, the tray menu, the menu's commands, Set/Cancel and Exit are held back.
+  std::optional<ElevatedRequest> consentAsked_;
 };
 
 }  // namespace duskfall

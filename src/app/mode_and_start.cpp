@@ -30,6 +30,7 @@ void Form1::CmbFunction_Click() {
 }
 
 void Form1::CmdSaS_Click(std::int16_t index) {
+  if (consentAsked_) return;
   if (index == 1) {
     self_.Unload();
     return;

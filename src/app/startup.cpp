@@ -54,8 +54,13 @@ void Form1::FillModeList() {
   c_.CmbFunction->AddItem(Text(TextId::kModeRelativeTime));
 }
 
-void Form1::Form_Unload(bool& /*cancel*/) {
-  // The unload always proceeds, and nothing is written on the way out.
+void Form1::Form_Unload(bool& cancel) {
+  // Not while the tray item waits for its answer: only the count-down's moment ends that wait.
+  if (consentAsked_) {
+    cancel = true;
+    return;
+  }
+  // Otherwise the unload always proceeds, and nothing is written on the way out.
   s_.tray.Shell_NotifyIconW(kNimDelete, module_.TrayIconData);
 }
 

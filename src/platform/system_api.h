@@ -15,6 +15,16 @@ namespace duskfall {
 // for.
 enum class Elevation { kNoUac, kLimited, kFull };
 
+// How the copy started as administrator ended: refused (the user said no, or it could not
+// start), with an exit code, or with no answer: still running a minute after the prompt was
+// answered.
+enum class ElevatedEnd { kRefused, kExited, kNoAnswer };
+
+struct ElevatedAnswer {
+  ElevatedEnd end = ElevatedEnd::kRefused;
+  std::uint32_t exitCode = 0;
+};
+
 class SystemApi {
  public:
   virtual ~SystemApi() = default;
@@ -33,9 +43,10 @@ class SystemApi {
   virtual bool FileExists(const std::wstring& path) = 0;
   virtual Elevation ElevationState() = 0;
   // Starts the program's own file as administrator with these parameters, which makes Windows
-  // ask the user's consent, and waits for it to end: its exit code, or nothing when the user
-  // refused or it could not start.
-  virtual std::optional<std::uint32_t> RunElevated(const std::wstring& parameters) = 0;
+  // ask the user's consent in front of the window owner, and returns at once: false when it
+  // cannot even begin. The answer comes later, on the window's own thread, to
+  // Form1::ElevatedCopy_Answered.
+  virtual bool StartElevated(std::uintptr_t owner, const std::wstring& parameters) = 0;
 };
 
 }  // namespace duskfall

@@ -4,13 +4,12 @@
 #include <variant>
 
 #include "settings/logon_setting.h"
+#include "settings/registry_changes.h"
 #include "settings/settings_keys.h"
 
 namespace duskfall {
 
 namespace {
-
-constexpr wchar_t kVendorKey[] = L"SOFTWARE\\{4924567}";
 
 wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c; }
 
@@ -21,21 +20,6 @@ bool SameText(std::wstring_view a, std::wstring_view b) {
     if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
   return true;
-}
-
-bool Succeeded(std::int32_t status) {
-  return status == kErrorSuccess || status == kErrorFileNotFound;  // nothing there to delete
-}
-
-std::int32_t DeleteMachineValue(Registry registry, const std::wstring& keyPath,
-                                const std::wstring& valueName) {
-  RegKey key = 0;
-  const std::int32_t openStatus = registry.api.RegOpenKeyExA(
-      kHkeyLocalMachine, registry.ansi.ToAnsi(keyPath), 0, kKeyAccess, &key);
-  if (openStatus != kErrorSuccess || key == 0) return openStatus;
-  const std::int32_t status = registry.api.RegDeleteValueA(key, registry.ansi.ToAnsi(valueName));
-  registry.api.RegCloseKey(key);
-  return status;
 }
 
 void DeleteKeyIfEmpty(Registry registry, const std::wstring& keyPath) {
@@ -73,24 +57,30 @@ bool RunValueIsOurs(Registry registry, const std::wstring& program) {
 
 std::int32_t RemoveLogonSetting(Registry registry) {
   const std::wstring program = AppPathsProgram(registry);
-  const std::wstring previousMinutes = StoredLogonMinutes(registry);
-  const std::int32_t minutesStatus =
-      DeleteMachineValue(registry, kSettingsKey, kStoredMinutesValue);
-  if (!Succeeded(minutesStatus)) return minutesStatus;
-  if (RunValueIsOurs(registry, program)) {
-    const std::int32_t runStatus = DeleteMachineValue(registry, kRunKey, kRunValue);
-    if (!Succeeded(runStatus)) {
-      // Neither half goes alone.
-      if (minutesStatus == kErrorSuccess) {
-        WriteMachineValue(registry, kSettingsKey, kStoredMinutesValue, previousMinutes, kRegSz);
-      }
-      return runStatus;
-    }
+  RegistryChanges changes(registry);
+  std::int32_t status = changes.DeleteValue(kSettingsKey, kStoredMinutesValue);
+  // Neither half goes alone.
+  if (status == kErrorSuccess && RunValueIsOurs(registry, program)) {
+    status = changes.DeleteValue(kRunKey, kRunValue);
   }
+  if (status != kErrorSuccess) return changes.Finish(status);
   // Empty keys are no setting: when they cannot go, the removal still holds.
   DeleteKeyIfEmpty(registry, kSettingsKey);
   DeleteKeyIfEmpty(registry, kVendorKey);
   return kErrorSuccess;
+}
+
+int ExitCodeForStatus(std::int32_t status) {
+  switch (status) {
+    case kErrorSuccess:
+      return kExitDone;
+    case kStatusNoProgram:
+      return kExitNoProgram;
+    case kStatusNotTakenBack:
+      return kExitNotTakenBack;
+    default:
+      return kExitWriteFailed;
+  }
 }
 
 int RunElevatedRequest(const StartArguments& start, Registry registry) {
@@ -98,7 +88,6 @@ int RunElevatedRequest(const StartArguments& start, Registry registry) {
   std::int32_t status = kErrorSuccess;
   switch (start.request.verb) {
     case ElevatedVerb::kSet:
-      CreateRegistryKey(registry, kSettingsKey, kMachineRoot);
       status = StoreLogonSetting(registry, start.request.minutes);
       break;
     case ElevatedVerb::kClear:
@@ -108,7 +97,7 @@ int RunElevatedRequest(const StartArguments& start, Registry registry) {
       status = RemoveLogonSetting(registry);
       break;
   }
-  return status == kErrorSuccess ? kExitDone : kExitWriteFailed;
+  return ExitCodeForStatus(status);
 }
 
 }  // namespace duskfall

@@ -15,7 +15,7 @@ namespace duskfall {
 std::wstring QuotedCommandPath(const std::wstring& path);
 
 // The stored minutes of the logon count-down, empty when none is set; and the program's path as
-// its installation registered it under App Paths, empty when it did not.
+// its installation registered it under App Paths, empty when it did not or not as a text.
 std::wstring StoredLogonMinutes(Registry registry);
 std::wstring AppPathsProgram(Registry registry);
 
@@ -23,9 +23,10 @@ std::wstring AppPathsProgram(Registry registry);
 // limited token on a Windows with User Account Control. The item then carries the shield.
 bool ItemAsksForConsent(Elevation elevation);
 
-// Stores the standing count-down: the minutes, then the Run value with the program's path from
-// App Paths. When the second write fails, the first is taken back. The status of the write that
-// failed, or 0.
+// Stores the standing count-down: makes the settings key when it is missing, then writes the
+// minutes and the Run value with the program's path from App Paths. Without a program there
+// (never installed, or a value that is no text) nothing is written: kStatusNoProgram. When a
+// write fails, what was written is taken back. The status of the write that failed, or 0.
 std::int32_t StoreLogonSetting(Registry registry, const std::wstring& minutes);
 
 // Empties both values; a key that does not exist holds nothing to empty. When the second write

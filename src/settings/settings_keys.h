@@ -9,6 +9,8 @@ namespace duskfall {
 inline constexpr wchar_t kMachineRootText[] = L"-2147483646";
 inline constexpr std::int32_t kMachineRoot = -2147483646;
 
+// The vendor's key, made with the settings key below it and removed with it once empty.
+inline constexpr wchar_t kVendorKey[] = L"SOFTWARE\\{4924567}";
 inline constexpr wchar_t kSettingsKey[] =
     L"SOFTWARE\\{4924567}\\{0228e555-4f9c-4e35-a3ec-b109a192b4c2}";
 // The minutes of the logon count-down, as typed; empty or missing when none is set.

@@ -33,6 +33,7 @@ void Form1::Form_MouseMove(int /*button*/, int /*shift*/, double x, double y) {
       Restore();
       break;
     case kWmRButtonUp:
+      if (consentAsked_) break;  // one menu command at a time
       self_.SetForeground();
       menuHost_.PopupTrayMenu();
       break;
@@ -64,6 +65,7 @@ bool Form1::Restore() {
 void Form1::mpoprestore_Click() { Restore(); }
 
 void Form1::mpopabout_Click() {
+  if (consentAsked_) return;
   if (!about_.Loaded()) about_.Load();
   about_.Show();
 }

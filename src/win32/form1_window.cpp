@@ -11,6 +11,7 @@
 #include "settings/logon_setting.h"
 #include "win32/dpi.h"
 #include "win32/program_icon.h"
+#include "win32/services_win32.h"
 #include "win32/shield_bitmap.h"
 #include "win32/theme.h"
 #include "win32/user32_function.h"
@@ -214,6 +215,13 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ENDSESSION:
       if (wParam != FALSE) Unload();
+      return 0;
+    case kElevatedAnswerMessage:
+      // Any program may post it: only an end that exists reaches the form.
+      if (form_ != nullptr && wParam <= static_cast<WPARAM>(ElevatedEnd::kNoAnswer)) {
+        form_->ElevatedCopy_Answered(
+            {static_cast<ElevatedEnd>(wParam), static_cast<std::uint32_t>(lParam)});
+      }
       return 0;
     default:
       if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {

@@ -1,11 +1,13 @@
 #include "win32/services_win32.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <algorithm>
 #include <iterator>
 #include <cstddef>
 #include <cstring>
+#include <memory>
 
 #include "win32/controls_win32.h"
 #include "win32/dpi.h"
@@ -284,32 +286,64 @@ Elevation SystemWin32::ElevationState() {
   return type == TokenElevationTypeLimited ? Elevation::kLimited : Elevation::kFull;
 }
 
-std::optional<std::uint32_t> SystemWin32::RunElevated(const std::wstring& parameters) {
-  std::wstring path(32768, L'\0');
-  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  if (length == 0 || length >= path.size()) return std::nullopt;
-  path.resize(length);
+namespace {
+
+// How long the copy may take once the prompt is answered: it only writes a few values.
+constexpr DWORD kCopyEndMilliseconds = 60000;
+
+struct ElevatedStart {
+  HWND owner;
+  std::wstring path;
+  std::wstring parameters;
+};
+
+// On a thread of its own: the prompt waits for the user, and the window's thread must go on
+// with its messages meanwhile, or Windows marks the program as not responding.
+DWORD WINAPI RunElevatedCopy(void* argument) {
+  const std::unique_ptr<ElevatedStart> start(static_cast<ElevatedStart*>(argument));
+  // ShellExecuteEx may hand the verb to a shell extension, which needs COM on this thread.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   SHELLEXECUTEINFOW execute{};
   execute.cbSize = sizeof execute;
-  // Windows shows its own prompt; when the user says no, the call fails with ERROR_CANCELLED,
-  // and the program's own message follows instead of the shell's.
+  // Windows shows its own prompt, in front of the window that showed the menu; when the user
+  // says no, the call fails with ERROR_CANCELLED, and the program's own message follows.
   execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
-  execute.hwnd = GetActiveWindow();
+  execute.hwnd = start->owner;
   execute.lpVerb = L"runas";
-  execute.lpFile = path.c_str();
-  execute.lpParameters = parameters.c_str();
+  execute.lpFile = start->path.c_str();
+  execute.lpParameters = start->parameters.c_str();
   execute.nShow = SW_HIDE;
-  if (!ShellExecuteExW(&execute) || execute.hProcess == nullptr) return std::nullopt;
-  const UniqueHandle process(execute.hProcess);
-  // A plain wait, not a message loop: the prompt holds the whole desktop anyway, and the copy
-  // only writes two values. Messages handled here would run a tick that may power off, a second
-  // menu command or a close in the middle of this one.
+  ElevatedEnd end = ElevatedEnd::kRefused;
   DWORD exitCode = 0;
-  if (WaitForSingleObject(process.get(), INFINITE) != WAIT_OBJECT_0 ||
-      !GetExitCodeProcess(process.get(), &exitCode)) {
-    return std::nullopt;
+  if (ShellExecuteExW(&execute) && execute.hProcess != nullptr) {
+    const UniqueHandle process(execute.hProcess);
+    const DWORD waited = WaitForSingleObject(process.get(), kCopyEndMilliseconds);
+    if (waited == WAIT_TIMEOUT) end = ElevatedEnd::kNoAnswer;
+    if (waited == WAIT_OBJECT_0 && GetExitCodeProcess(process.get(), &exitCode)) {
+      end = ElevatedEnd::kExited;
+    }
   }
-  return exitCode;
+  if (SUCCEEDED(com)) CoUninitialize();
+  PostMessageW(start->owner, kElevatedAnswerMessage, static_cast<WPARAM>(end), exitCode);
+  return 0;
+}
+
+}  // namespace
+
+bool SystemWin32::StartElevated(std::uintptr_t owner, const std::wstring& parameters) {
+  auto start = std::make_unique<ElevatedStart>();
+  start->owner = reinterpret_cast<HWND>(owner);
+  start->parameters = parameters;
+  start->path.resize(32768);
+  const DWORD length =
+      GetModuleFileNameW(nullptr, start->path.data(), static_cast<DWORD>(start->path.size()));
+  if (length == 0 || length >= start->path.size()) return false;
+  start->path.resize(length);
+  const HANDLE thread = CreateThread(nullptr, 0, &RunElevatedCopy, start.get(), 0, nullptr);
+  if (thread == nullptr) return false;
+  start.release();  // the thread's now
+  CloseHandle(thread);
+  return true;
 }
 
 }  // namespace duskfall

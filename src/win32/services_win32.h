@@ -12,6 +12,10 @@
 
 namespace duskfall {
 
+// Posted to the window that StartElevated was given, once the copy has ended: the ElevatedEnd in
+// wParam, the exit code in lParam.
+inline constexpr UINT kElevatedAnswerMessage = WM_APP + 1;
+
 class AnsiCodePageWin32 : public AnsiCodePage {
  public:
   std::string ToAnsi(std::wstring_view text) const override;
@@ -72,7 +76,7 @@ class SystemWin32 : public SystemApi {
   bool StartProgram(const std::wstring& path) override;
   bool FileExists(const std::wstring& path) override;
   Elevation ElevationState() override;
-  std::optional<std::uint32_t> RunElevated(const std::wstring& parameters) override;
+  bool StartElevated(std::uintptr_t owner, const std::wstring& parameters) override;
 };
 
 }  // namespace duskfall

@@ -276,8 +276,12 @@ TEST(Duskfall, TheHelperModeWritesBothValuesOrNoneAndAnyOtherArgumentsStartThePr
   // Nothing stored, the keys go: the settings key must be made again.
   EXPECT_EQ(run(L" remove"), L"0 <missing>|<missing>");
   EXPECT_EQ(run(L" set 45 C:\\other.exe"), L"1 <missing>|<missing>");
-  MakeKeyReadOnly(kRunKey);  // the minutes written first are taken back
-  EXPECT_EQ(run(L" set 45"), L"2 |<missing>");
+  // Never installed: nothing would start at logon, and nothing is written.
+  ASSERT_EQ(RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kAppPathsKey, nullptr), ERROR_SUCCESS);
+  EXPECT_EQ(run(L" set 45"), L"3 <missing>|<missing>");
+  WriteString(kAppPathsKey, L"", program);
+  MakeKeyReadOnly(kRunKey);  // the minutes written first are taken back, with the keys made
+  EXPECT_EQ(run(L" set 45"), L"2 <missing>|<missing>");
   MakeKeyWritable(kRunKey);
   EXPECT_EQ(run(L" set 45"), L"0 45|" + program);
   EXPECT_EQ(run(L" remove"), L"0 <missing>|<missing>");

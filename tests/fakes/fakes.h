@@ -125,7 +125,6 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
   std::set<std::wstring> files;
   TwipsPoint pointer;
   Elevation elevation = Elevation::kFull;
-  std::optional<std::uint32_t> elevatedExit;  // none: the user refused
 
   void ShowMessage(const std::wstring& text, std::uint32_t style,
                    const std::wstring& title) override {
@@ -182,8 +181,8 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
   }
   bool FileExists(const std::wstring& path) override { return files.count(path) != 0; }
   Elevation ElevationState() override { return elevation; }
-  std::optional<std::uint32_t> RunElevated(const std::wstring& parameters) override {
-    return Step(("RunElevated " + ToAnsi(parameters)).c_str()) ? elevatedExit : std::nullopt;
+  bool StartElevated(std::uintptr_t owner, const std::wstring& parameters) override {
+    return Step(("StartElevated " + ToAnsi(parameters)).c_str(), owner);
   }
   void PopupTrayMenu() override { Step("PopupTrayMenu"); }
   TwipsPoint PointerPosition() const override { return pointer; }
