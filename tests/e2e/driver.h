@@ -115,10 +115,8 @@ inline void Click(HWND control) {  // at its centre
 }
 
 inline void PressKey(WORD key) {
-  INPUT inputs[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
-  inputs[0].ki.wVk = key;
-  inputs[1].ki.wVk = key;
-  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  INPUT inputs[2] = {{INPUT_KEYBOARD, {.ki = {key, 0, 0, 0, 0}}},
+                     {INPUT_KEYBOARD, {.ki = {key, 0, KEYEVENTF_KEYUP, 0, 0}}}};
   SendInput(2, inputs, sizeof(INPUT));
 }
 
@@ -192,9 +190,7 @@ inline void ClickTrayIcon(DWORD down, DWORD up) {
   GetWindowRect(FindWindowW(L"Shell_TrayWnd", nullptr), &tray);
   const POINT icon{tray.right - 2 - GetSystemMetrics(SM_CXSMICON) / 2,
                    (tray.top + tray.bottom) / 2};
-  SendMouse(icon);
-  SendMouse(icon, down);
-  SendMouse(icon, up);
+  for (DWORD flags : {DWORD{0}, down, up}) SendMouse(icon, flags);
 }
 
 // A Duskfall.exe started at construction, by default the one next to the driver, and ended when

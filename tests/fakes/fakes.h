@@ -117,7 +117,6 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
   std::vector<NotifyIconBalloon> balloons;
   std::map<std::string, std::pair<std::uint32_t, bool>> failWith;  // call: error left, fails
   std::uint32_t lastError = 0;
-  std::uint32_t version = 0x23F00206;  // NT: bit 31 clear
   DateTime now;
   std::wstring separator = L".";
   double twipsPerPixel = 15;
@@ -168,7 +167,7 @@ struct FakeSystem : Dialogs, AnsiCodePage, TrayApi, PowerApi, SystemApi, TrayMen
     return Step("ExitWindowsEx", flags, reason);
   }
   bool CloseHandle(SysHandle handle) override { return Step("CloseHandle", handle); }
-  std::uint32_t GetVersion() override { return version; }
+  std::uint32_t GetVersion() override { return 0x23F00206; }  // NT: bit 31 clear
   DateTime LocalNow() override { return now; }
   std::wstring DecimalSeparator() override { return separator; }
   double TwipsPerPixelX() override { return twipsPerPixel; }
