@@ -78,6 +78,9 @@ add_executable(Duskfall WIN32 src/win32/main.cpp src/win32/lean_runtime.cpp
 target_include_directories(Duskfall PRIVATE ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/generated)
 target_compile_options(Duskfall PRIVATE ${duskfall_warnings} ${size_options})
 target_link_libraries(Duskfall PRIVATE duskfall_win32)
+# The texts' numbers are made once, by their own target: two targets each running the command
+# would write the same file at once in a parallel build.
+add_dependencies(Duskfall duskfall_text_ids)
 # Each build's name, its bitness (which the packages' names and installers take) and the oldest
 # Windows it runs on, named in the header (see the README's "Runs on"): XP (5.1) for x86, and for
 # x64 the first x64 Windows, XP Professional x64 Edition (5.2).

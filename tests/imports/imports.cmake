@@ -8,6 +8,7 @@ target_include_directories(duskfall_broken PRIVATE ${CMAKE_SOURCE_DIR}/res
                            ${CMAKE_BINARY_DIR}/generated)
 set_source_files_properties(res/texts.rc PROPERTIES OBJECT_DEPENDS "${duskfall_text_sources}")
 target_link_libraries(duskfall_broken PRIVATE duskfall_win32)
+add_dependencies(duskfall_broken duskfall_text_ids)
 target_compile_definitions(duskfall_broken PRIVATE DUSKFALL_FAIL_START)
 target_link_options(duskfall_broken PRIVATE ${duskfall_link_options}
                     -Wl,--subsystem,windows:6.0)
