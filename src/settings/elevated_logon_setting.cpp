@@ -38,12 +38,8 @@ void DeleteKeyIfEmpty(Registry registry, const std::wstring& keyPath) {
 // The Run value is the program's when it is an empty text, as cancelling leaves it, or starts
 // the program that App Paths names, quoted or not. A value of another type is someone else's.
 bool RunValueIsOurs(Registry registry, const std::wstring& program) {
-  RegKey key = 0;
-  registry.api.RegOpenKeyExA(kHkeyLocalMachine, registry.ansi.ToAnsi(kRunKey), 0, kKeyRead, &key);
-  if (key == 0) return false;
   RegValue value;
-  const std::int32_t status = ReadTypedValue(registry, key, kRunValue, value);
-  registry.api.RegCloseKey(key);
+  const std::int32_t status = ReadMachineValue(registry, kRunKey, kRunValue, value);
   if (status != kErrorSuccess || std::holds_alternative<std::int32_t>(value)) return false;
   const auto* text = std::get_if<std::wstring>(&value);
   std::wstring_view command = text != nullptr ? std::wstring_view(*text) : std::wstring_view();

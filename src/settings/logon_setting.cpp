@@ -4,13 +4,13 @@
 #include <variant>
 
 #include "app/main_window.h"
-#include "text/minutes_conversion.h"
-#include "text/texts.h"
 #include "settings/elevated_logon_setting.h"
 #include "settings/logon_setting.h"
 #include "settings/registry_changes.h"
 #include "settings/registry_routines.h"
 #include "settings/settings_keys.h"
+#include "text/minutes_conversion.h"
+#include "text/texts.h"
 
 namespace duskfall {
 
@@ -30,13 +30,8 @@ std::wstring StoredLogonMinutes(Registry registry) {
 }
 
 std::wstring AppPathsProgram(Registry registry) {
-  RegKey key = 0;
-  registry.api.RegOpenKeyExA(kHkeyLocalMachine, registry.ansi.ToAnsi(kAppPathsKey), 0, kKeyRead,
-                             &key);
-  if (key == 0) return {};
   RegValue value;
-  ReadTypedValue(registry, key, L"", value);
-  registry.api.RegCloseKey(key);
+  ReadMachineValue(registry, kAppPathsKey, L"", value);
   // A number there names no program.
   const auto* path = std::get_if<std::wstring>(&value);
   return path != nullptr ? *path : std::wstring();

@@ -130,4 +130,16 @@ std::int32_t WriteMachineValue(Registry registry, const std::wstring& keyPath,
   return status;
 }
 
+std::int32_t ReadMachineValue(Registry registry, const std::wstring& keyPath,
+                              const std::wstring& valueName, RegValue& value) {
+  value = std::monostate{};
+  RegKey key = 0;
+  const std::int32_t openStatus = registry.api.RegOpenKeyExA(
+      kHkeyLocalMachine, registry.ansi.ToAnsi(keyPath), 0, kKeyRead, &key);
+  if (key == 0) return openStatus == kErrorSuccess ? kErrorFileNotFound : openStatus;
+  const std::int32_t status = ReadTypedValue(registry, key, valueName, value);
+  registry.api.RegCloseKey(key);
+  return status;
+}
+
 }  // namespace duskfall

@@ -51,4 +51,9 @@ std::int32_t WriteMachineValue(Registry registry, const std::wstring& keyPath,
                                const std::wstring& valueName, const RegValue& value,
                                std::int32_t type);
 
+// Reads a value of a key under HKEY_LOCAL_MACHINE, opened with read rights only: the status of
+// the open or of the read, and nothing in value unless it was read.
+std::int32_t ReadMachineValue(Registry registry, const std::wstring& keyPath,
+                              const std::wstring& valueName, RegValue& value);
+
 }  // namespace duskfall
