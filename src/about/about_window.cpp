@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "app/version.h"
 #include "text/decimal_text.h"
 #include "text/texts.h"
-#include "app/version.h"
 
 namespace duskfall {
 

@@ -1,10 +1,10 @@
 // The count-down's tick: minutes counted down in the box, or the clock compared with the
 // picker, and the power-off when the moment has come.
+#include "app/main_window.h"
+#include "power/power_off.h"
 #include "text/decimal_text.h"
 #include "text/leading_number.h"
-#include "app/main_window.h"
 #include "text/texts.h"
-#include "power/power_off.h"
 
 namespace duskfall {
 

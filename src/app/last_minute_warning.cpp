@@ -1,7 +1,7 @@
 // The last warning before the power-off: one balloon over the tray icon per count-down, as soon
 // as the next tick may be the one that fires, that is when a minute or less is left.
-#include "text/leading_number.h"
 #include "app/main_window.h"
+#include "text/leading_number.h"
 #include "text/texts.h"
 #include "tray/tray_balloon.h"
 

@@ -1,11 +1,11 @@
 // Start-up and exit of the main window, in their fixed order.
 #include "app/design.h"
 #include "app/main_window.h"
-#include "text/texts.h"
 #include "power/power_off.h"
 #include "settings/logon_setting.h"
 #include "settings/registry_routines.h"
 #include "settings/settings_keys.h"
+#include "text/texts.h"
 #include "tray/tray_icon.h"
 
 namespace duskfall {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/main_window.h"
 #include "text/decimal_text.h"
 #include "text/leading_number.h"
-#include "app/main_window.h"
 #include "text/texts.h"
 #include "tray/tray_icon.h"
 

@@ -7,8 +7,8 @@
 #include <cwchar>
 #include <string_view>
 
-#include "text/texts.h"
 #include "settings/logon_setting.h"
+#include "text/texts.h"
 #include "win32/dpi.h"
 #include "win32/program_icon.h"
 #include "win32/services_win32.h"

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "text/texts.h"
 #include "settings/elevated_logon_setting.h"
+#include "text/texts.h"
 #include "win32/about_window_win32.h"
 #include "win32/form1_window.h"
 #include "win32/program_windows.h"

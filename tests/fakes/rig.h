@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "text/texts.h"
 #include "fakes/fakes.h"
 #include "settings/settings_keys.h"
+#include "text/texts.h"
 
 namespace duskfall::testing {
 

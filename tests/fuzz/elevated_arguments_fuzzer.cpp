@@ -2,9 +2,9 @@
 // newline: nothing but one request in exactly one of its forms is taken.
 #include <cstdlib>
 
-#include "text/minutes_conversion.h"
 #include "fuzz/fuzz_input.h"
 #include "settings/elevated_request.h"
+#include "text/minutes_conversion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace duskfall;

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "fuzz/fuzz_input.h"
 #include "text/decimal_text.h"
 #include "text/leading_number.h"
-#include "fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace duskfall;

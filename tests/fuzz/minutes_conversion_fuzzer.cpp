@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "text/minutes_conversion.h"
 #include "fuzz/fuzz_input.h"
+#include "text/minutes_conversion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using duskfall::ConversionError;

@@ -5,11 +5,11 @@
 
 #include "about/about_window.h"
 #include "app/contrast_colors.h"
-#include "text/texts.h"
 #include "fakes/rig.h"
 #include "power/power_off.h"
 #include "settings/logon_setting.h"
 #include "settings/settings_keys.h"
+#include "text/texts.h"
 
 namespace duskfall::testing {
 namespace {
